@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quorvia {
+
+// The failures that end the program. The windows turn them into the stop-icon message
+// box; the core only reports them.
+enum class Fehlerart {
+    Unerwartet,
+    WoerterNichtLadbar,
+    NgWoerterNichtLadbar,
+    StammformenNichtLadbar,
+    NgStammformenNichtLadbar,
+};
+
+// The German message shown for a failure, exactly as the pupil sees it.
+std::string_view meldung(Fehlerart art);
+
+class DatenFehler : public std::runtime_error {
+public:
+    explicit DatenFehler(Fehlerart art);
+    Fehlerart art() const noexcept { return art_; }
+
+private:
+    Fehlerart art_;
+};
+
+// The one component that touches the four encrypted .dat files.
+namespace DatenDatei {
+
+bool existiert(const std::filesystem::path& pfad);
+
+// Reads and decrypts the whole file. Throws DatenFehler(wennNichtLadbar) when the file
+// cannot be opened, DatenFehler(Unerwartet) when it does not decrypt.
+std::string lesen(const std::filesystem::path& pfad, Fehlerart wennNichtLadbar);
+
+// Encrypts and writes the whole text; the previous file is replaced only once the new
+// one is complete. Throws DatenFehler(Unerwartet) on any failure.
+void schreiben(const std::filesystem::path& pfad, std::string_view text);
+
+} // namespace DatenDatei
+
+} // namespace quorvia

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/schrift.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quorvia {
+
+// The greeting on the main menu ("Begrüssungstext"). Size and style word are kept as
+// read; the font builder decides what they mean.
+struct BegruessungsStil {
+    std::string schriftart = "Tahoma";
+    int groesse = 8;
+    std::string stil = "Standard";
+    Farbe farbe = rgb(0, 0, 0);
+
+    friend bool operator==(const BegruessungsStil&, const BegruessungsStil&) = default;
+};
+
+// Colours and switches of the query windows ("Wörter-/Stammformenabfrage").
+struct AbfrageEinstellungen {
+    Farbe ausdruckFarbe = rgb(0, 0, 0);
+    Farbe meldungFarbe = rgb(0, 0, 139);
+    Farbe loesungFarbe = rgb(0, 128, 0);
+    bool automatisch = false;
+    int pause = 3;
+    bool streng = true;
+
+    friend bool operator==(const AbfrageEinstellungen&, const AbfrageEinstellungen&) = default;
+};
+
+struct Einstellungswerte {
+    BegruessungsStil begruessung;
+    AbfrageEinstellungen abfrage;
+};
+
+// Owns Einstellungen.ini. Holds no state: every call reads or writes the file anew.
+class EinstellungsSpeicher {
+public:
+    explicit EinstellungsSpeicher(std::filesystem::path datei = "Einstellungen.ini");
+
+    BegruessungsStil begruessungLaden() const;
+    AbfrageEinstellungen abfrageLaden() const;
+    // Writes all eighteen keys; false when the file could not be replaced (the old file
+    // is then left as it was).
+    [[nodiscard]] bool speichern(const BegruessungsStil& begruessung,
+                                 const AbfrageEinstellungen& abfrage) const;
+
+    static Einstellungswerte standardwerte();
+    // The greeting font from the stored style, starting from the label's current font.
+    // stilZuruecksetzen: weight 400 and upright first, as after the settings dialog.
+    static Schriftbeschreibung begruessungsSchrift(const BegruessungsStil& stil,
+                                                   Schriftbeschreibung basis, int pixelProZollY,
+                                                   bool stilZuruecksetzen = false);
+    // What to store for a chosen font and colour.
+    static BegruessungsStil begruessungAusSchrift(const Schriftbeschreibung& schrift,
+                                                  Farbe farbe, int pixelProZollY);
+
+    const std::filesystem::path& datei() const noexcept { return datei_; }
+
+private:
+    std::filesystem::path datei_;
+};
+
+} // namespace quorvia
