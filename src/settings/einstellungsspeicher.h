@@ -1,8 +1,10 @@
 #pragma once
 
+#include "settings/inidatei.h"
 #include "settings/schrift.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace quorvia {
@@ -39,6 +41,8 @@ struct Einstellungswerte {
 class EinstellungsSpeicher {
 public:
     explicit EinstellungsSpeicher(std::filesystem::path datei = "Einstellungen.ini");
+    // With other file operations, for tests that make reading or replacing fail.
+    EinstellungsSpeicher(std::filesystem::path datei, std::shared_ptr<const Dateizugriff> zugriff);
 
     BegruessungsStil begruessungLaden() const;
     AbfrageEinstellungen abfrageLaden() const;
@@ -54,13 +58,16 @@ public:
                                                    Schriftbeschreibung basis, int pixelProZollY,
                                                    bool stilZuruecksetzen = false);
     // What to store for a chosen font and colour.
-    static BegruessungsStil begruessungAusSchrift(const Schriftbeschreibung& schrift,
-                                                  Farbe farbe, int pixelProZollY);
+    static BegruessungsStil begruessungAusSchrift(const Schriftbeschreibung& schrift, Farbe farbe,
+                                                  int pixelProZollY);
 
     const std::filesystem::path& datei() const noexcept { return datei_; }
 
 private:
+    IniDokument dokumentLesen() const;
+
     std::filesystem::path datei_;
+    std::shared_ptr<const Dateizugriff> zugriff_;
 };
 
 } // namespace quorvia
