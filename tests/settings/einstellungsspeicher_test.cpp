@@ -330,7 +330,7 @@ TEST_F(EinstellungsSpeicherTest, OrdnerDerKeinerIstMeldetFehler) {
 // Fails the chosen step, otherwise works on the real files.
 class ScheiternderZugriff : public Dateizugriff {
 public:
-    enum class Schritt { Lesen, Schreiben, Umbenennen } schritt;
+    enum class Schritt { Lesen, Schreiben, HalbSchreiben, Umbenennen } schritt;
     explicit ScheiternderZugriff(Schritt s) : schritt(s) {}
 
     Leseergebnis lesen(const std::filesystem::path& pfad) const override {
@@ -340,6 +340,11 @@ public:
         return Dateizugriff::lesen(pfad);
     }
     bool schreiben(const std::filesystem::path& pfad, std::string_view inhalt) const override {
+        if (schritt == Schritt::HalbSchreiben) {
+            // A full disk: part of the bytes reach the temporary file.
+            Dateizugriff::schreiben(pfad, inhalt.substr(0, inhalt.size() / 2));
+            return false;
+        }
         return schritt != Schritt::Schreiben && Dateizugriff::schreiben(pfad, inhalt);
     }
     bool umbenennen(const std::filesystem::path& quelle,
@@ -351,7 +356,7 @@ public:
 TEST_F(EinstellungsSpeicherTest, JederScheiterndeSchrittWirdGemeldet) {
     using S = ScheiternderZugriff::Schritt;
     const std::string alt = kopfBegruessung + "Schriftart=Arial\r\n";
-    for (S schritt : {S::Lesen, S::Schreiben, S::Umbenennen}) {
+    for (S schritt : {S::Lesen, S::Schreiben, S::HalbSchreiben, S::Umbenennen}) {
         test::dateiSchreiben(datei, alt);
         const EinstellungsSpeicher speicher(datei, std::make_shared<ScheiternderZugriff>(schritt));
         EXPECT_FALSE(speicher.speichern({}, {})) << static_cast<int>(schritt);

@@ -188,61 +188,6 @@ TEST(IniDokument, SchreibenAendertNurDieBetroffeneZeile) {
     }
 }
 
-TEST(IniDokument, GeschriebenerWertWirdWiederGelesen) {
-    auto dok = IniDokument::zerlegen("[A]\r\nk=1\r\n");
-    dok.setzen("A", "k", "Comic Sans MS");
-    dok.setzen("B", "n", "-12");
-    const auto wieder = IniDokument::zerlegen(dok.alsText());
-    EXPECT_EQ(wieder.text("a", "K", ""), "Comic Sans MS");
-    EXPECT_EQ(wieder.zahl("b", "N", 0), -12);
-}
-
-// File operations that fail at a chosen step and otherwise use the real ones.
-class FehlerhafterZugriff : public Dateizugriff {
-public:
-    bool schreibenScheitert = false;
-    bool umbenennenScheitert = false;
-    bool schreibenHalb = false;
-
-    bool schreiben(const std::filesystem::path& pfad, std::string_view inhalt) const override {
-        if (schreibenHalb) {
-            Dateizugriff::schreiben(pfad, inhalt.substr(0, inhalt.size() / 2));
-            return false;
-        }
-        return !schreibenScheitert && Dateizugriff::schreiben(pfad, inhalt);
-    }
-    bool umbenennen(const std::filesystem::path& quelle,
-                    const std::filesystem::path& ziel) const override {
-        return !umbenennenScheitert && Dateizugriff::umbenennen(quelle, ziel);
-    }
-};
-
-TEST(DateiErsetzen, ScheiternLaesstDieAlteDateiUnberuehrt) {
-    struct Fall {
-        const char* name;
-        bool schreibenScheitert, schreibenHalb, umbenennenScheitert;
-    };
-    const std::vector<Fall> faelle = {
-        {"Schreiben scheitert", true, false, false},
-        {"Schreiben bricht in der Mitte ab", false, true, false},
-        {"Umbenennen scheitert", false, false, true},
-    };
-    for (const auto& f : faelle) {
-        test::Testordner ordner;
-        const auto ziel = ordner / "x.ini";
-        const std::string alt = "[A]\r\nalt=1\r\n";
-        test::dateiSchreiben(ziel, alt);
-        FehlerhafterZugriff zugriff;
-        zugriff.schreibenScheitert = f.schreibenScheitert;
-        zugriff.schreibenHalb = f.schreibenHalb;
-        zugriff.umbenennenScheitert = f.umbenennenScheitert;
-
-        EXPECT_FALSE(dateiErsetzen(zugriff, ziel, "[A]\r\nneu=2\r\n")) << f.name;
-        EXPECT_EQ(test::dateiLesen(ziel), alt) << f.name;
-        EXPECT_FALSE(std::filesystem::exists(temporaerePfad(ziel))) << f.name;
-    }
-}
-
 TEST(DateiErsetzen, ErsetztOderLegtAn) {
     test::Testordner ordner;
     const Dateizugriff zugriff;
@@ -256,18 +201,6 @@ TEST(DateiErsetzen, ErsetztOderLegtAn) {
     test::dateiSchreiben(temporaerePfad(ziel), "alt und halb");
     ASSERT_TRUE(dateiErsetzen(zugriff, ziel, "drei"));
     EXPECT_EQ(test::dateiLesen(ziel), "drei");
-}
-
-TEST(Dateizugriff, UnterscheidetFehlendVonUnlesbar) {
-    test::Testordner ordner;
-    const Dateizugriff zugriff;
-    EXPECT_EQ(zugriff.lesen(ordner / "fehlt.ini").stand, Dateizugriff::Lesestand::Fehlt);
-    std::filesystem::create_directory(ordner / "ordner.ini");
-    EXPECT_EQ(zugriff.lesen(ordner / "ordner.ini").stand, Dateizugriff::Lesestand::Fehler);
-    test::dateiSchreiben(ordner / "da.ini", std::string("a\0b\r\n", 5));
-    const auto gelesen = zugriff.lesen(ordner / "da.ini");
-    EXPECT_EQ(gelesen.stand, Dateizugriff::Lesestand::Gelesen);
-    EXPECT_EQ(gelesen.inhalt, std::string("a\0b\r\n", 5));
 }
 
 } // namespace
