@@ -42,8 +42,6 @@ public:
     // The whole text, every line ended with CR LF.
     std::string alsText() const;
 
-    std::size_t zeilenanzahl() const noexcept { return zeilen_.size(); }
-
 private:
     enum class Art { Sonstige, Abschnitt, Eintrag };
     struct Zeile {
