@@ -1,0 +1,289 @@
+// Checks on the shipped course as the build compiled it: the two .dat files in the
+// working directory, read through the same data layer and checkers the program uses.
+
+#include "data/datendatei.h"
+#include "data/eintragsliste.h"
+#include "data/lektionstabelle.h"
+#include "query/pruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quorvia {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Kursdatei {
+    Kursart art;
+    const char* name;
+    const char* dat;    // compiled file in the working directory
+    const char* quelle; // TSV in the source tree
+    Fehlerart wennNichtLadbar;
+};
+
+const std::array<Kursdatei, 2> kursdateien = {{
+    {Kursart::Woerter, "Woerter", QUORVIA_KURS_WOERTER_DAT, QUORVIA_KURS_WOERTER_TSV,
+     Fehlerart::WoerterNichtLadbar},
+    {Kursart::Stammformen, "Stammformen", QUORVIA_KURS_STAMMFORMEN_DAT,
+     QUORVIA_KURS_STAMMFORMEN_TSV, Fehlerart::StammformenNichtLadbar},
+}};
+
+// The lesson sizes the course is written to, words and principal parts, lesson by lesson.
+constexpr std::array<std::pair<int, int>, Lektionstabelle::anzahlLektionen> lektionsgroessen = {{
+    {30, 11}, {34, 8},  {32, 8},  {31, 10}, {32, 8},  {33, 10}, {32, 14}, {34, 6},  {30, 10},
+    {34, 15}, {32, 8},  {35, 9},  {33, 11}, {32, 6},  {34, 18}, {33, 6},  {31, 16}, {43, 4},
+    {36, 6},  {31, 8},  {32, 11}, {34, 5},  {33, 11}, {33, 9},  {32, 10}, {34, 12}, {33, 10},
+    {31, 7},  {31, 6},  {32, 17}, {32, 8},  {29, 10}, {35, 11}, {30, 11}, {30, 12}, {35, 12},
+    {32, 12}, {34, 17}, {30, 9},  {35, 7},  {33, 15}, {42, 17}, {31, 13}, {33, 10}, {26, 12},
+    {28, 10}, {19, 3},  {23, 9},  {15, 1},  {24, 9},
+}};
+
+// The tails the German-to-Latin checker removes, each with its leading blank.
+constexpr std::array<std::string_view, 15> notenEnden = {
+    " m. Akk.",    " m. Abl.",      " m. Dat.",       " m. Gen.",  " m. doppeltem Akk.",
+    " m. Konj.",   " m. Inf.",      " m. Ind. Perf.", " m. ut",    " m. AcI",
+    " beim Komp.", " beim Superl.", " beim Adj.",     " m. Komp.", " m. Abl. oder Gen.",
+};
+
+constexpr std::string_view praefixErSieEs = "er/sie/es ";
+constexpr std::string_view praefixDerDieDas = "der/die/das ";
+
+std::vector<std::string_view> alternativen(std::string_view zeile) {
+    std::vector<std::string_view> teile;
+    std::size_t anfang = 0;
+    while (true) {
+        const std::size_t komma = zeile.find(',', anfang);
+        teile.push_back(zeile.substr(anfang, komma - anfang));
+        if (komma == std::string_view::npos) {
+            return teile;
+        }
+        anfang = komma + 1;
+    }
+}
+
+std::string_view ohneRaender(std::string_view text) {
+    const std::size_t a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(a, text.find_last_not_of(' ') - a + 1);
+}
+
+// The note table row whose tail ends the text, if any.
+std::string_view notenEnde(std::string_view text) {
+    for (const std::string_view ende : notenEnden) {
+        if (text.ends_with(ende)) {
+            return ende;
+        }
+    }
+    return {};
+}
+
+// Where a note-shaped text begins: "m." or "beim" standing as a word, then perhaps a
+// blank, then one of the words the notes are made of ("(m. Dat.)", "m.Akk." included).
+std::size_t notenartigerText(std::string_view text) {
+    constexpr std::array<std::string_view, 13> notenwoerter = {
+        "Akk", "Abl", "Dat", "Gen",  "doppeltem", "Konj", "Inf",
+        "Ind", "ut",  "AcI", "Komp", "Superl",    "Adj"};
+    const auto buchstabe = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    for (std::size_t p = 0; p < text.size(); ++p) {
+        if (p > 0 && buchstabe(text[p - 1])) {
+            continue;
+        }
+        std::string_view rest = text.substr(p);
+        if (rest.starts_with("m.")) {
+            rest.remove_prefix(2);
+        } else if (rest.starts_with("beim")) {
+            rest.remove_prefix(4);
+        } else {
+            continue;
+        }
+        if (rest.starts_with(' ')) {
+            rest.remove_prefix(1);
+        }
+        for (const std::string_view wort : notenwoerter) {
+            if (rest.starts_with(wort) &&
+                (rest.size() == wort.size() || !buchstabe(rest[wort.size()]))) {
+                return p;
+            }
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool erlaubtesZeichen(unsigned char c) {
+    // Printable ASCII plus the German umlauts and sharp s in Windows-1252.
+    return (c >= 0x20 && c <= 0x7E) || c == 0xC4 || c == 0xD6 || c == 0xDC || c == 0xE4 ||
+           c == 0xF6 || c == 0xFC || c == 0xDF;
+}
+
+std::string zeigen(const Eintrag& e) {
+    return "item " + std::to_string(e.nummer) + " \"" + e.lateinisch + "\" / \"" + e.deutsch + "\"";
+}
+
+// Names the course file in failure messages instead of dumping its bytes.
+void PrintTo(const Kursdatei& k, std::ostream* os) {
+    *os << k.name;
+}
+
+class KursTest : public ::testing::TestWithParam<Kursdatei> {
+protected:
+    void SetUp() override {
+        const Kursdatei& k = GetParam();
+        if (!fs::exists(k.dat)) {
+            if (!fs::exists(k.quelle)) {
+                GTEST_SKIP() << k.quelle << " is not in the source tree yet, so the build has no "
+                             << k.name << ".dat to check";
+            }
+            FAIL() << k.quelle << " exists but the build did not compile it into " << k.dat;
+        }
+        ASSERT_NO_THROW(liste_ = Eintragsliste(DatenDatei::lesen(k.dat, k.wennNichtLadbar)))
+            << k.dat << " does not decrypt";
+        const int anzahl = liste_.anzahl();
+        for (int n = 1; n <= anzahl; ++n) {
+            eintraege_.push_back(liste_.eintrag(n));
+        }
+    }
+
+    Kursart art() const { return GetParam().art; }
+
+    Eintragsliste liste_;
+    std::vector<Eintrag> eintraege_;
+};
+
+TEST_P(KursTest, PassesTheCourseToolsCheck) {
+    const std::string werkzeug = QUORVIA_KURS_WERKZEUG;
+    ASSERT_FALSE(werkzeug.empty()) << "the course tool is not part of this build";
+    const std::string befehl = "\"" + werkzeug + "\" pruefen \"" + GetParam().dat + "\"";
+    EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
+}
+
+TEST_P(KursTest, EveryLessonHoldsTheItemsOfBothLessonTableColumns) {
+    ASSERT_EQ(liste_.anzahl(), Lektionstabelle::anzahlGesamt(art()));
+    std::map<std::string, int> proLektion;
+    for (const Eintrag& e : eintraege_) {
+        const auto lektion = Lektionstabelle::lektionVon(art(), e.nummer);
+        ASSERT_TRUE(lektion.has_value()) << zeigen(e) << " lies beyond lesson 50";
+        ++proLektion[*lektion];
+    }
+    for (int l = 1; l <= Lektionstabelle::anzahlLektionen; ++l) {
+        const std::string text = Lektionstabelle::lektionstext(l);
+        const auto [woerter, stammformen] = lektionsgroessen[static_cast<std::size_t>(l - 1)];
+        const int erwartet = art() == Kursart::Woerter ? woerter : stammformen;
+        EXPECT_EQ(proLektion[text], erwartet) << "lesson " << text;
+        EXPECT_EQ(Lektionstabelle::anzahlEintraege(art(), l), erwartet) << "lesson " << text;
+        EXPECT_EQ(Lektionstabelle::letzterEintrag(art(), text) -
+                      Lektionstabelle::ersterEintrag(art(), text) + 1,
+                  erwartet)
+            << "lesson " << text;
+    }
+}
+
+TEST_P(KursTest, EveryPairIsDistinctAndFoundAgainByItsLines) {
+    std::set<std::pair<std::string, std::string>> paare;
+    for (const Eintrag& e : eintraege_) {
+        EXPECT_TRUE(paare.emplace(e.lateinisch, e.deutsch).second) << zeigen(e) << " repeats";
+        EXPECT_EQ(liste_.nummerVon(e.lateinisch, e.deutsch), e.nummer) << zeigen(e);
+    }
+    EXPECT_EQ(static_cast<int>(paare.size()), Lektionstabelle::anzahlGesamt(art()));
+}
+
+TEST_P(KursTest, EveryLineIsTypeableWindows1252WithoutMarkerCharacters) {
+    for (const Eintrag& e : eintraege_) {
+        for (const std::string& zeile : {e.lateinisch, e.deutsch}) {
+            ASSERT_FALSE(zeile.empty()) << zeigen(e);
+            EXPECT_NE(zeile.front(), '#') << zeigen(e);
+            EXPECT_NE(zeile.back(), '#') << zeigen(e);
+            EXPECT_EQ(zeile.find('#'), std::string::npos) << zeigen(e);
+            for (const char c : zeile) {
+                EXPECT_TRUE(erlaubtesZeichen(static_cast<unsigned char>(c)))
+                    << zeigen(e) << " holds byte "
+                    << static_cast<int>(static_cast<unsigned char>(c));
+            }
+        }
+    }
+}
+
+TEST_P(KursTest, AlternativesAreFewNonEmptyAndSeparatedByCommaAndBlank) {
+    for (const Eintrag& e : eintraege_) {
+        for (const std::string& zeile : {e.lateinisch, e.deutsch}) {
+            const auto teile = alternativen(zeile);
+            EXPECT_LE(teile.size(), 15u) << zeigen(e);
+            for (std::size_t i = 0; i < teile.size(); ++i) {
+                EXPECT_FALSE(ohneRaender(teile[i]).empty()) << zeigen(e) << " has an empty part";
+                // After the first part exactly one blank follows each comma.
+                const std::string_view kern =
+                    i == 0 || teile[i].empty() ? teile[i] : teile[i].substr(1);
+                EXPECT_TRUE((i == 0 || teile[i].starts_with(' ')) && ohneRaender(kern) == kern)
+                    << zeigen(e) << ": part \"" << teile[i] << "\" is not set off by \", \"";
+            }
+        }
+    }
+}
+
+TEST_P(KursTest, NotesComeFromTheCheckersTableOnceAtTheEndOfALatinAlternative) {
+    for (const Eintrag& e : eintraege_) {
+        int noten = 0;
+        for (const std::string_view teil : alternativen(e.lateinisch)) {
+            const std::string_view ende = notenEnde(teil);
+            const std::string_view vorne = teil.substr(0, teil.size() - ende.size());
+            noten += ende.empty() ? 0 : 1;
+            EXPECT_TRUE(notenEnde(vorne).empty()) << zeigen(e) << " carries two notes";
+            EXPECT_EQ(notenartigerText(vorne), std::string_view::npos)
+                << zeigen(e) << ": note-like text outside the table or not at the end";
+            EXPECT_FALSE(art() == Kursart::Stammformen && !ende.empty())
+                << zeigen(e) << ": principal parts carry no notes";
+        }
+        EXPECT_LE(noten, 1) << zeigen(e) << " has more than one note";
+        for (const std::string_view teil : alternativen(e.deutsch)) {
+            EXPECT_TRUE(notenEnde(teil).empty() && notenartigerText(teil) == std::string_view::npos)
+                << zeigen(e) << ": German line with a note";
+        }
+    }
+}
+
+TEST_P(KursTest, AtMostOneGermanMeaningCarriesAPrefix) {
+    for (const Eintrag& e : eintraege_) {
+        int praefixe = 0;
+        for (const std::string_view teil : alternativen(e.deutsch)) {
+            const std::string_view t = ohneRaender(teil);
+            praefixe += t.starts_with(praefixErSieEs) || t.starts_with(praefixDerDieDas) ? 1 : 0;
+        }
+        EXPECT_LE(praefixe, art() == Kursart::Woerter ? 1 : 0) << zeigen(e);
+    }
+}
+
+TEST_P(KursTest, EveryStoredLineTypedBackIsRightInBothModes) {
+    for (const Eintrag& e : eintraege_) {
+        for (const bool streng : {true, false}) {
+            if (art() == Kursart::Woerter) {
+                EXPECT_TRUE(DeutschLateinPruefung::pruefen(e.lateinisch, e.lateinisch, streng))
+                    << zeigen(e) << (streng ? " strict" : " lenient");
+                EXPECT_TRUE(LateinDeutschPruefung::pruefen(e.deutsch, e.deutsch, streng))
+                    << zeigen(e) << (streng ? " strict" : " lenient");
+            } else {
+                EXPECT_TRUE(StammformenPruefung::pruefen(e.lateinisch, e.lateinisch, streng))
+                    << zeigen(e) << (streng ? " strict" : " lenient");
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kurs, KursTest, ::testing::ValuesIn(kursdateien),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quorvia
