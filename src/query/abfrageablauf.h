@@ -81,6 +81,8 @@ private:
     Abfrageanzeige anzeige_;
     int serie_ = 0;
     std::vector<int> gefragt_;
+    // Mirrors gefragt_ by number - erste_, so a draw is checked without scanning every slot.
+    std::vector<bool> schonGefragt_;
     int anzahlGefragt_ = 0;
     int aktuelleNummer_ = 0;
     bool wartetAufWeiter_ = false;
