@@ -27,15 +27,16 @@ namespace fs = std::filesystem;
 struct Kursdatei {
     Kursart art;
     const char* name;
-    const char* dat;    // compiled file in the working directory
-    const char* quelle; // TSV in the source tree
+    const char* werkzeugArt; // the course tool's --art
+    const char* dat;         // compiled file in the working directory
+    const char* quelle;      // TSV in the source tree
     Fehlerart wennNichtLadbar;
 };
 
 const std::array<Kursdatei, 2> kursdateien = {{
-    {Kursart::Woerter, "Woerter", QUORVIA_KURS_WOERTER_DAT, QUORVIA_KURS_WOERTER_TSV,
+    {Kursart::Woerter, "Woerter", "woerter", QUORVIA_KURS_WOERTER_DAT, QUORVIA_KURS_WOERTER_TSV,
      Fehlerart::WoerterNichtLadbar},
-    {Kursart::Stammformen, "Stammformen", QUORVIA_KURS_STAMMFORMEN_DAT,
+    {Kursart::Stammformen, "Stammformen", "stammformen", QUORVIA_KURS_STAMMFORMEN_DAT,
      QUORVIA_KURS_STAMMFORMEN_TSV, Fehlerart::StammformenNichtLadbar},
 }};
 
@@ -167,7 +168,8 @@ protected:
 TEST_P(KursTest, PassesTheCourseToolsCheck) {
     const std::string werkzeug = QUORVIA_KURS_WERKZEUG;
     ASSERT_FALSE(werkzeug.empty()) << "the course tool is not part of this build";
-    const std::string befehl = "\"" + werkzeug + "\" pruefen \"" + GetParam().dat + "\"";
+    const std::string befehl = "\"" + werkzeug + "\" pruefen --art " + GetParam().werkzeugArt +
+                               " \"" + GetParam().dat + "\"";
     EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
 }
 
