@@ -1,0 +1,751 @@
+#include "ui/plattform/dialog.h"
+
+#include "data/datendatei.h"
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/dienste.h"
+#include "ui/plattform/steuerelemente.h"
+#include "ui/plattform/text.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace quorvia {
+
+namespace {
+
+// The event a posted close request travels as.
+const QEvent::Type schliessAnfrage = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+QColor alsQColor(Farbe farbe) {
+    return QColor(rotVon(farbe), gruenVon(farbe), blauVon(farbe));
+}
+
+Farbe alsFarbe(const QColor& farbe) {
+    return rgb(farbe.red(), farbe.green(), farbe.blue());
+}
+
+// ---------------------------------------------------------------------------------------
+// Data exchange
+
+void Datenaustausch::text(int id, std::string& feld) {
+    if (liest()) {
+        feld = dialog_.text(id);
+    } else {
+        dialog_.setzeText(id, feld);
+    }
+}
+
+void Datenaustausch::zahl(int id, int& feld) {
+    if (!liest()) {
+        dialog_.setzeText(id, std::to_string(feld));
+        return;
+    }
+    if (!fehlerfrei_) {
+        return;
+    }
+    bool ok = false;
+    const int wert = alsQString(dialog_.text(id)).trimmed().toInt(&ok);
+    if (!ok) {
+        fehlerfrei_ = false;
+        meldungZeigen(&dialog_, "Bitte geben Sie eine ganze Zahl ein.",
+                      Meldungssymbol::Information);
+        dialog_.fokusSetzen(id);
+        return;
+    }
+    feld = wert;
+}
+
+void Datenaustausch::angekreuzt(int id, bool& feld) {
+    if (liest()) {
+        feld = dialog_.istAngekreuzt(id);
+    } else {
+        dialog_.setzeAngekreuzt(id, feld);
+    }
+}
+
+void Datenaustausch::angekreuzt(int id, int& feld) {
+    bool an = feld != 0;
+    angekreuzt(id, an);
+    feld = an ? 1 : 0;
+}
+
+void Datenaustausch::radio(int erstesId, int& index) {
+    if (liest()) {
+        index = dialog_.radioIndex(erstesId);
+    } else {
+        dialog_.setzeRadioIndex(erstesId, index);
+    }
+}
+
+void Datenaustausch::auswahl(int id, std::string& feld) {
+    if (liest()) {
+        feld = dialog_.auswahlText(id);
+        return;
+    }
+    // Selects the first item that begins with the text, as a drop-down list does.
+    auto* liste = dialog_.steuerelement<QComboBox>(id);
+    if (liste == nullptr) {
+        return;
+    }
+    const QString gesucht = alsQString(feld);
+    for (int i = 0; i < liste->count(); ++i) {
+        if (liste->itemText(i).startsWith(gesucht, Qt::CaseInsensitive)) {
+            liste->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Building
+
+Dialog::Dialog(const QString& vorlagenname, QWidget* eltern)
+    : Dialog(dialogvorlageLaden(vorlagenname), eltern) {}
+
+Dialog::Dialog(const Dialogvorlage& vorlage, QWidget* eltern) : QDialog(eltern), vorlage_(vorlage) {
+    bauen();
+}
+
+Dialog::~Dialog() {
+    if (schleife_ != nullptr) {
+        schleife_->exit(ergebnis_);
+    }
+}
+
+void Dialog::bauen() {
+    Qt::WindowFlags flaggen = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint;
+    if (vorlage_.minimierbar) {
+        flaggen |= Qt::WindowMinimizeButtonHint;
+    }
+    setWindowFlags(flaggen);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(vorlage_.titel);
+    setWindowIcon(programmsymbol());
+    setSizeGripEnabled(false);
+
+    const QFont schrift = dialogschrift(vorlage_.schriftname, vorlage_.schriftpunkte);
+    setFont(schrift);
+    einheiten_ = dialogeinheitenVon(schrift);
+
+    int oben = 0;
+    if (!vorlage_.menue.isEmpty()) {
+        menueBauen(menuevorlageLaden(vorlage_.menue));
+        oben = menueleiste_->sizeHint().height();
+    }
+    const QSize groesse(einheiten_.pixelX(vorlage_.einheiten.width()),
+                        einheiten_.pixelY(vorlage_.einheiten.height()));
+    if (menueleiste_ != nullptr) {
+        menueleiste_->setGeometry(0, 0, groesse.width(), oben);
+    }
+    flaeche_ = new Flaeche(*this, this);
+    flaeche_->setGeometry(0, oben, groesse.width(), groesse.height());
+    setFixedSize(groesse.width(), groesse.height() + oben);
+    zentrieren_ = vorlage_.zentriert;
+
+    QButtonGroup* radiogruppe = nullptr;
+    int radioErstes = keineId;
+    for (const Steuerelementvorlage& e : vorlage_.elemente) {
+        QWidget* w = nullptr;
+        const QRect ort = einheiten_.pixel(e.einheiten);
+        switch (e.art) {
+        case Steuerart::Text:
+            w = new Beschriftung(*this, e, flaeche_);
+            break;
+        case Steuerart::Knopf: {
+            auto* k = new QPushButton(e.text, flaeche_);
+            k->setAutoDefault(true);
+            if (e.standard) {
+                k->setDefault(true);
+                standardId_ = e.id;
+            }
+            const int id = e.id;
+            connect(k, &QPushButton::clicked, this, [this, id] { befehlSenden(id); });
+            w = k;
+            break;
+        }
+        case Steuerart::Gruppe:
+            w = new QGroupBox(e.text, flaeche_);
+            break;
+        case Steuerart::Radio: {
+            auto* r = new QRadioButton(e.text, flaeche_);
+            r->setAutoExclusive(false);
+            if (radiogruppe == nullptr || e.gruppenstart) {
+                radiogruppe = new QButtonGroup(this);
+                radiogruppe->setExclusive(true);
+                radioErstes = e.id;
+            }
+            radiogruppe->addButton(r);
+            if (e.id != keineId) {
+                radiogruppen_[radioErstes].push_back(e.id);
+            }
+            const int id = e.id;
+            connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
+            w = r;
+            break;
+        }
+        case Steuerart::Kreuz: {
+            auto* k = new QCheckBox(e.text, flaeche_);
+            const int id = e.id;
+            connect(k, &QCheckBox::clicked, this, [this, id] { befehlSenden(id); });
+            w = k;
+            break;
+        }
+        case Steuerart::Feld: {
+            auto* f = new QLineEdit(e.text, flaeche_);
+            f->setReadOnly(e.nurLesen);
+            if (e.ausrichtung == Ausrichtung::Rechts) {
+                f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            } else if (e.ausrichtung == Ausrichtung::Mitte) {
+                f->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+            }
+            if (e.nurZiffern) {
+                f->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), f));
+            }
+            f->setTextMargins(1, 0, 1, 0);
+            w = f;
+            break;
+        }
+        case Steuerart::Auswahl: {
+            auto* a = new QComboBox(flaeche_);
+            a->addItems(e.eintraege);
+            if (e.sortiert) {
+                a->model()->sort(0);
+            }
+            a->setCurrentIndex(-1);
+            const int id = e.id;
+            connect(a, &QComboBox::activated, this,
+                    [this, id] { sicher([this, id] { auswahlGeaendert(id); }); });
+            w = a;
+            break;
+        }
+        case Steuerart::Liste:
+            w = new Berichtsliste(e, flaeche_);
+            break;
+        case Steuerart::Drehfeld: {
+            auto* partner = qobject_cast<QLineEdit*>(steuerelement(e.partner));
+            if (partner == nullptr) {
+                throw VorlagenFehler(QStringLiteral("%1: spin %2 before its field")
+                                         .arg(vorlage_.name)
+                                         .arg(e.id)
+                                         .toStdString());
+            }
+            auto* d = new Drehfeld(*partner, flaeche_);
+            w = d;
+            break;
+        }
+        case Steuerart::Symbol: {
+            auto* s = new QLabel(flaeche_);
+            const QSize eigen(symbolBreite(), symbolHoehe());
+            s->setPixmap(programmsymbol().pixmap(eigen));
+            w = s;
+            break;
+        }
+        }
+        w->setGeometry(ort);
+        if (e.art == Steuerart::Auswahl) {
+            // The template's height is the opened list's; the closed box takes the font's.
+            auto* a = static_cast<QComboBox*>(w);
+            const int zeile = std::max(1, a->sizeHint().height());
+            a->setGeometry(ort.x(), ort.y(), ort.width(), zeile);
+            a->setMaxVisibleItems(
+                std::max(1, (ort.height() - zeile) / std::max(1, QFontMetrics(schrift).height())));
+        } else if (e.art == Steuerart::Drehfeld) {
+            // Attached on the right: the spin takes the field's right edge.
+            QWidget* partner = steuerelement(e.partner);
+            const QRect feld = partner->geometry();
+            const int breite = std::min(ort.width(), feld.width() - 1);
+            partner->setGeometry(feld.x(), feld.y(), feld.width() - breite, feld.height());
+            w->setGeometry(feld.x() + feld.width() - breite, feld.y(), breite, feld.height());
+        } else if (e.art == Steuerart::Symbol) {
+            w->setGeometry(ort.x(), ort.y(), symbolBreite(), symbolHoehe());
+        }
+        if (e.unsichtbar) {
+            w->hide();
+        }
+        if (e.gesperrt) {
+            w->setEnabled(false);
+        }
+        if (e.id != keineId) {
+            w->setObjectName(QString::number(e.id));
+            elemente_[e.id] = w;
+        }
+    }
+}
+
+void Dialog::menueBauen(const Menuevorlage& menue) {
+    menueleiste_ = new QMenuBar(this);
+    menueleiste_->setNativeMenuBar(false);
+    for (const auto& popup : menue.popups) {
+        QMenu* m = menueleiste_->addMenu(popup.text);
+        for (const auto& punkt : popup.punkte) {
+            if (punkt.trenner()) {
+                m->addSeparator();
+                continue;
+            }
+            QAction* a = m->addAction(punkt.text);
+            const int befehl = punkt.befehl;
+            a->setData(befehl);
+            connect(a, &QAction::triggered, this, [this, befehl] { befehlSenden(befehl); });
+            menuepunkte_[befehl] = a;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The modal run
+
+template <class Aufruf> void Dialog::sicher(Aufruf&& aufruf) {
+    // The core's failures end the program here, with their message; nothing else may
+    // travel through Qt's event loop.
+    try {
+        aufruf();
+    } catch (const DatenFehler& f) {
+        datenfehlerBeenden(f.art(), this);
+    } catch (...) {
+        datenfehlerBeenden(Fehlerart::Unerwartet, this);
+    }
+}
+
+void Dialog::vorbereiten() {
+    if (geoeffnet_) {
+        return;
+    }
+    geoeffnet_ = true;
+    sicher([this] { oeffnen(); });
+}
+
+int Dialog::ausfuehren() {
+    beendet_ = false;
+    vorbereiten();
+    if (beendet_) {
+        return ergebnis_;
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop schleife;
+    QEventLoop* vorher = schleife_;
+    schleife_ = &schleife;
+    QPointer<Dialog> selbst(this);
+    schleife.exec(QEventLoop::DialogExec);
+    if (selbst.isNull()) {
+        return abbrechenId;
+    }
+    schleife_ = vorher;
+    return ergebnis_;
+}
+
+void Dialog::beenden(int ergebnis) {
+    ergebnis_ = ergebnis;
+    beendet_ = true;
+    hide();
+    if (schleife_ != nullptr) {
+        schleife_->exit(ergebnis);
+    }
+}
+
+void Dialog::done(int ergebnis) {
+    beenden(ergebnis);
+}
+
+void Dialog::schliessenAnfordern() {
+    QCoreApplication::postEvent(this, new QEvent(schliessAnfrage));
+}
+
+void Dialog::befehlAusloesen(int id) {
+    befehlSenden(id);
+}
+
+void Dialog::befehlSenden(int id) {
+    sicher([this, id] { befehl(id); });
+}
+
+void Dialog::befehl(int id) {
+    if (id == abbrechenId) {
+        schliessenAnfordern();
+    }
+}
+
+void Dialog::auswahlGeaendert(int) {}
+
+void Dialog::datenAustauschen(Datenaustausch&) {}
+
+Beschriftungsfarben Dialog::beschriftungsfarben(int) {
+    return {};
+}
+
+void Dialog::zeichnen(QPainter&) {}
+
+bool Dialog::event(QEvent* ereignis) {
+    if (ereignis->type() == schliessAnfrage) {
+        close();
+        return true;
+    }
+    return QDialog::event(ereignis);
+}
+
+void Dialog::closeEvent(QCloseEvent* ereignis) {
+    bool zustimmen = false;
+    sicher([this, &zustimmen] { zustimmen = schliessenAngefragt(); });
+    if (zustimmen) {
+        ereignis->accept();
+        beenden(abbrechenId);
+    } else {
+        ereignis->ignore();
+    }
+}
+
+void Dialog::keyPressEvent(QKeyEvent* ereignis) {
+    const bool ohneModifikator =
+        (ereignis->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+    if (ohneModifikator &&
+        (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)) {
+        // A focused push button has taken Enter itself; here it is the default button's.
+        ereignis->accept();
+        auto* knopf = qobject_cast<QPushButton*>(steuerelement(standardId_));
+        if (knopf != nullptr && !knopf->isEnabled()) {
+            return;
+        }
+        befehlSenden(standardId_);
+        return;
+    }
+    if (ohneModifikator && ereignis->key() == Qt::Key_Escape) {
+        ereignis->accept();
+        befehlSenden(abbrechenId);
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}
+
+void Dialog::showEvent(QShowEvent* ereignis) {
+    if (zentrieren_ && !ereignis->spontaneous()) {
+        zentrieren_ = false;
+        if (const QScreen* s = screen()) {
+            const QRect frei = s->availableGeometry();
+            move(frei.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::showEvent(ereignis);
+}
+
+// ---------------------------------------------------------------------------------------
+// Controls
+
+QWidget* Dialog::steuerelement(int id) const {
+    const auto it = elemente_.find(id);
+    return it != elemente_.end() ? it->second : nullptr;
+}
+
+int Dialog::idVon(const QWidget* steuerelement) const {
+    for (const auto& [id, w] : elemente_) {
+        if (w == steuerelement) {
+            return id;
+        }
+    }
+    return keineId;
+}
+
+QWidget* Dialog::pruefen(int id) const {
+    QWidget* w = steuerelement(id);
+    if (w == nullptr) {
+        qWarning("Quorvia: dialog %s has no control %d", qPrintable(vorlage_.name), id);
+    }
+    return w;
+}
+
+void Dialog::setzeTitel(std::string_view titel) {
+    setWindowTitle(alsQString(titel));
+}
+
+std::string Dialog::titel() const {
+    return alsKerntext(windowTitle());
+}
+
+void Dialog::setzeText(int id, std::string_view text) {
+    QWidget* w = pruefen(id);
+    const QString t = alsQString(text);
+    if (auto* b = qobject_cast<Beschriftung*>(w)) {
+        b->setzeText(t);
+    } else if (auto* k = qobject_cast<QAbstractButton*>(w)) {
+        k->setText(t);
+    } else if (auto* f = qobject_cast<QLineEdit*>(w)) {
+        f->setText(t);
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        g->setTitle(t);
+    } else if (auto* a = qobject_cast<QComboBox*>(w)) {
+        const int i = a->findText(t, Qt::MatchFixedString);
+        a->setCurrentIndex(i);
+    }
+}
+
+std::string Dialog::text(int id) const {
+    QWidget* w = pruefen(id);
+    if (auto* b = qobject_cast<Beschriftung*>(w)) {
+        return alsKerntext(b->text());
+    }
+    if (auto* k = qobject_cast<QAbstractButton*>(w)) {
+        return alsKerntext(k->text());
+    }
+    if (auto* f = qobject_cast<QLineEdit*>(w)) {
+        return alsKerntext(f->text());
+    }
+    if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        return alsKerntext(g->title());
+    }
+    if (auto* a = qobject_cast<QComboBox*>(w)) {
+        return alsKerntext(a->currentText());
+    }
+    return {};
+}
+
+void Dialog::setzeAktiv(int id, bool aktiv) {
+    if (QWidget* w = pruefen(id)) {
+        w->setEnabled(aktiv);
+    }
+}
+
+bool Dialog::istAktiv(int id) const {
+    const QWidget* w = pruefen(id);
+    return w != nullptr && w->isEnabled();
+}
+
+void Dialog::setzeSichtbar(int id, bool sichtbar) {
+    if (QWidget* w = pruefen(id)) {
+        w->setVisible(sichtbar);
+    }
+}
+
+bool Dialog::istSichtbar(int id) const {
+    const QWidget* w = pruefen(id);
+    return w != nullptr && !w->isHidden();
+}
+
+void Dialog::fokusSetzen(int id) {
+    if (QWidget* w = pruefen(id)) {
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* f = qobject_cast<QLineEdit*>(w)) {
+            f->selectAll();
+        }
+    }
+}
+
+void Dialog::setzeStandardknopf(int id) {
+    if (auto* alt = qobject_cast<QPushButton*>(steuerelement(standardId_))) {
+        alt->setDefault(false);
+    }
+    standardId_ = id;
+    if (auto* neu = qobject_cast<QPushButton*>(steuerelement(id))) {
+        neu->setDefault(true);
+    }
+}
+
+void Dialog::setzeAngekreuzt(int id, bool an) {
+    auto* k = qobject_cast<QAbstractButton*>(pruefen(id));
+    if (k == nullptr) {
+        return;
+    }
+    QButtonGroup* gruppe = k->group();
+    // An exclusive group refuses to clear its checked button; a window may clear it.
+    const bool exklusiv = gruppe != nullptr && gruppe->exclusive();
+    if (exklusiv && !an) {
+        gruppe->setExclusive(false);
+    }
+    k->setChecked(an);
+    if (exklusiv && !an) {
+        gruppe->setExclusive(true);
+    }
+}
+
+bool Dialog::istAngekreuzt(int id) const {
+    const auto* k = qobject_cast<QAbstractButton*>(pruefen(id));
+    return k != nullptr && k->isChecked();
+}
+
+int Dialog::radioIndex(int erstesId) const {
+    const auto it = radiogruppen_.find(erstesId);
+    if (it == radiogruppen_.end()) {
+        qWarning("Quorvia: dialog %s has no radio group %d", qPrintable(vorlage_.name), erstesId);
+        return -1;
+    }
+    for (std::size_t i = 0; i < it->second.size(); ++i) {
+        if (istAngekreuzt(it->second[i])) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Dialog::setzeRadioIndex(int erstesId, int index) {
+    const auto it = radiogruppen_.find(erstesId);
+    if (it == radiogruppen_.end()) {
+        qWarning("Quorvia: dialog %s has no radio group %d", qPrintable(vorlage_.name), erstesId);
+        return;
+    }
+    for (std::size_t i = 0; i < it->second.size(); ++i) {
+        setzeAngekreuzt(it->second[i], static_cast<int>(i) == index);
+    }
+}
+
+void Dialog::auswahlLeeren(int id) {
+    if (auto* a = qobject_cast<QComboBox*>(pruefen(id))) {
+        a->clear();
+    }
+}
+
+int Dialog::auswahlAnhaengen(int id, std::string_view text) {
+    auto* a = qobject_cast<QComboBox*>(pruefen(id));
+    if (a == nullptr) {
+        return -1;
+    }
+    const QString t = alsQString(text);
+    int ziel = a->count();
+    const auto* v = vorlage_.element(id);
+    if (v != nullptr && v->sortiert) {
+        for (int i = 0; i < a->count(); ++i) {
+            if (QString::compare(a->itemText(i), t, Qt::CaseInsensitive) > 0) {
+                ziel = i;
+                break;
+            }
+        }
+    }
+    const int vorher = a->currentIndex();
+    a->insertItem(ziel, t);
+    // Inserting must not change which item is selected.
+    a->setCurrentIndex(vorher >= ziel && vorher >= 0 ? vorher + 1 : vorher);
+    return ziel;
+}
+
+void Dialog::auswahlSetzen(int id, int index) {
+    if (auto* a = qobject_cast<QComboBox*>(pruefen(id))) {
+        a->setCurrentIndex(index >= 0 && index < a->count() ? index : -1);
+    }
+}
+
+int Dialog::auswahlIndex(int id) const {
+    const auto* a = qobject_cast<QComboBox*>(pruefen(id));
+    return a != nullptr ? a->currentIndex() : -1;
+}
+
+std::string Dialog::auswahlText(int id) const {
+    const auto* a = qobject_cast<QComboBox*>(pruefen(id));
+    if (a == nullptr || a->currentIndex() < 0) {
+        return {};
+    }
+    return alsKerntext(a->currentText());
+}
+
+int Dialog::auswahlAnzahl(int id) const {
+    const auto* a = qobject_cast<QComboBox*>(pruefen(id));
+    return a != nullptr ? a->count() : 0;
+}
+
+void Dialog::spalteEinfuegen(int id, int spalte, std::string_view titel, int breitePixel) {
+    if (auto* l = qobject_cast<Berichtsliste*>(pruefen(id))) {
+        l->spalteEinfuegen(spalte, alsQString(titel), breitePixel);
+    }
+}
+
+int Dialog::zeileEinfuegen(int id, int zeile, std::string_view text) {
+    auto* l = qobject_cast<Berichtsliste*>(pruefen(id));
+    return l != nullptr ? l->zeileEinfuegen(zeile, alsQString(text)) : -1;
+}
+
+void Dialog::zelleSetzen(int id, int zeile, int spalte, std::string_view text) {
+    if (auto* l = qobject_cast<Berichtsliste*>(pruefen(id))) {
+        l->zelleSetzen(zeile, spalte, alsQString(text));
+    }
+}
+
+std::string Dialog::zelle(int id, int zeile, int spalte) const {
+    const auto* l = qobject_cast<Berichtsliste*>(pruefen(id));
+    return l != nullptr ? alsKerntext(l->zelle(zeile, spalte)) : std::string();
+}
+
+int Dialog::zeilenAnzahl(int id) const {
+    const auto* l = qobject_cast<Berichtsliste*>(pruefen(id));
+    return l != nullptr ? l->topLevelItemCount() : 0;
+}
+
+void Dialog::vollzeileSetzen(int id, bool an) {
+    if (auto* l = qobject_cast<Berichtsliste*>(pruefen(id))) {
+        l->vollzeileSetzen(an);
+    }
+}
+
+void Dialog::drehbereichSetzen(int id, int minimum, int maximum) {
+    if (auto* d = qobject_cast<Drehfeld*>(pruefen(id))) {
+        d->setzeBereich(minimum, maximum);
+    }
+}
+
+int Dialog::drehwert(int id) const {
+    const auto* d = qobject_cast<Drehfeld*>(pruefen(id));
+    return d != nullptr ? d->wert() : 0;
+}
+
+Schriftbeschreibung Dialog::schrift(int id) const {
+    const QWidget* w = pruefen(id);
+    return alsSchriftbeschreibung(w != nullptr ? w->font() : font());
+}
+
+void Dialog::setzeSchrift(int id, const Schriftbeschreibung& schrift) {
+    if (QWidget* w = pruefen(id)) {
+        w->setFont(alsQFont(schrift));
+        w->repaint();
+    }
+}
+
+void Dialog::neuZeichnen(int id) {
+    if (QWidget* w = pruefen(id)) {
+        w->repaint();
+    }
+}
+
+void Dialog::setzeMenuetext(int befehl, std::string_view text) {
+    if (QAction* a = menuepunkt(befehl)) {
+        a->setText(alsQString(text));
+    }
+}
+
+std::string Dialog::menuetext(int befehl) const {
+    const QAction* a = menuepunkt(befehl);
+    return a != nullptr ? alsKerntext(a->text()) : std::string();
+}
+
+QAction* Dialog::menuepunkt(int befehl) const {
+    const auto it = menuepunkte_.find(befehl);
+    return it != menuepunkte_.end() ? it->second : nullptr;
+}
+
+void Dialog::datenSchreiben() {
+    Datenaustausch austausch(*this, Datenaustausch::Richtung::Schreiben);
+    sicher([&] { datenAustauschen(austausch); });
+}
+
+bool Dialog::datenLesen() {
+    Datenaustausch austausch(*this, Datenaustausch::Richtung::Lesen);
+    sicher([&] { datenAustauschen(austausch); });
+    return austausch.fehlerfrei();
+}
+
+} // namespace quorvia

@@ -1,0 +1,55 @@
+#pragma once
+
+// Message boxes and the two choosers pass through this one seam, so that tests can answer
+// them. The application object holds the current implementation (anwendung.h).
+
+#include "data/datendatei.h"
+#include "settings/schrift.h"
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+class QWidget;
+
+namespace quorvia {
+
+// The caption of every message box.
+inline constexpr std::string_view programmtitel = "Quorvia 2003";
+
+enum class Meldungssymbol { Stop, Information };
+
+class Dialogdienste {
+public:
+    virtual ~Dialogdienste() = default;
+    // Modal, titled "Quorvia 2003", one OK button; returns once the pupil has closed it.
+    virtual void meldung(QWidget* besitzer, const QString& text, Meldungssymbol symbol) = 0;
+    // The font chooser: scalable faces only, no vertical faces, no script choice, sizes up
+    // to 12 points. Empty on cancel.
+    virtual std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
+                                                              const Schriftbeschreibung& start) = 0;
+    // The colour chooser in its full form. Empty on cancel.
+    virtual std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) = 0;
+};
+
+// The real dialogs over Qt.
+class QtDialogdienste final : public Dialogdienste {
+public:
+    void meldung(QWidget* besitzer, const QString& text, Meldungssymbol symbol) override;
+    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
+                                                      const Schriftbeschreibung& start) override;
+    std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) override;
+};
+
+// Shortcuts through the application's seam; texts are core text (Windows-1252).
+void meldungZeigen(QWidget* besitzer, std::string_view text, Meldungssymbol symbol);
+std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
+                                                  const Schriftbeschreibung& start);
+std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start);
+
+// A fatal data failure: the stop message for the failure, then the process ends at once
+// with exit status 1. No destructor runs, so no window writes anything on the way out.
+[[noreturn]] void datenfehlerBeenden(Fehlerart art, QWidget* besitzer = nullptr);
+
+} // namespace quorvia

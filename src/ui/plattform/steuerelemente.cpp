@@ -1,0 +1,218 @@
+#include "ui/plattform/steuerelemente.h"
+
+#include "ui/plattform/dialog.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace quorvia {
+
+namespace {
+
+Qt::Alignment ausrichtungVon(const Steuerelementvorlage& v) {
+    Qt::Alignment a;
+    switch (v.ausrichtung) {
+    case Ausrichtung::Links:
+        a = Qt::AlignLeft;
+        break;
+    case Ausrichtung::Mitte:
+        a = Qt::AlignHCenter;
+        break;
+    case Ausrichtung::Rechts:
+        a = Qt::AlignRight;
+        break;
+    }
+    return a | (v.vertikalMittig ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+} // namespace
+
+Beschriftung::Beschriftung(Dialog& dialog, const Steuerelementvorlage& vorlage, QWidget* eltern)
+    : QFrame(eltern), dialog_(dialog), id_(vorlage.id), text_(vorlage.text),
+      ausrichtung_(ausrichtungVon(vorlage)),
+      // Static text wraps at word breaks unless it is centred in one line.
+      umbrechen_(!vorlage.vertikalMittig) {
+    if (vorlage.versunken) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+    }
+}
+
+void Beschriftung::setzeText(const QString& text) {
+    if (text != text_) {
+        text_ = text;
+        update();
+    }
+}
+
+void Beschriftung::paintEvent(QPaintEvent* ereignis) {
+    QFrame::paintEvent(ereignis);
+    const Beschriftungsfarben farben = dialog_.farbenFuer(id_);
+    QPainter maler(this);
+    if (farben.fuellung) {
+        maler.fillRect(contentsRect(), *farben.fuellung);
+    }
+    QColor stift =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    if (farben.text && isEnabled()) {
+        stift = *farben.text;
+    }
+    letzteTextfarbe_ = stift;
+    maler.setPen(stift);
+    maler.setFont(font());
+    int flaggen = static_cast<int>(ausrichtung_);
+    if (umbrechen_) {
+        flaggen |= Qt::TextWordWrap;
+    }
+    maler.drawText(contentsRect(), flaggen, text_);
+}
+
+Flaeche::Flaeche(Dialog& dialog, QWidget* eltern) : QWidget(eltern), dialog_(dialog) {}
+
+void Flaeche::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    dialog_.flaecheZeichnen(maler);
+}
+
+Drehfeld::Drehfeld(QLineEdit& partner, QWidget* eltern)
+    : QWidget(eltern), partner_(partner), hoch_(new QToolButton(this)),
+      runter_(new QToolButton(this)) {
+    hoch_->setArrowType(Qt::UpArrow);
+    runter_->setArrowType(Qt::DownArrow);
+    for (QToolButton* k : {hoch_, runter_}) {
+        k->setAutoRepeat(true);
+        k->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(hoch_, &QToolButton::clicked, this, [this] { schritt(+1); });
+    connect(runter_, &QToolButton::clicked, this, [this] { schritt(-1); });
+    partner_.installEventFilter(this);
+}
+
+void Drehfeld::setzeBereich(int minimum, int maximum) {
+    minimum_ = std::min(minimum, maximum);
+    maximum_ = std::max(minimum, maximum);
+}
+
+int Drehfeld::wert() const {
+    bool ok = false;
+    const int zahl = partner_.text().trimmed().toInt(&ok);
+    return ok ? std::clamp(zahl, minimum_, maximum_) : minimum_;
+}
+
+void Drehfeld::schritt(int um) {
+    if (!isEnabled()) {
+        return;
+    }
+    const int neu = std::clamp(wert() + um, minimum_, maximum_);
+    partner_.setText(QString::number(neu));
+}
+
+bool Drehfeld::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == &partner_ && ereignis->type() == QEvent::KeyPress && isEnabled()) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() == Qt::Key_Up) {
+            schritt(+1);
+            return true;
+        }
+        if (taste->key() == Qt::Key_Down) {
+            schritt(-1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void Drehfeld::changeEvent(QEvent* ereignis) {
+    QWidget::changeEvent(ereignis);
+}
+
+void Drehfeld::resizeEvent(QResizeEvent*) {
+    const int oben = height() / 2;
+    hoch_->setGeometry(0, 0, width(), oben);
+    runter_->setGeometry(0, oben, width(), height() - oben);
+}
+
+Berichtsliste::Berichtsliste(const Steuerelementvorlage& vorlage, QWidget* eltern)
+    : QTreeWidget(eltern), sortiert_(vorlage.sortiert) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setColumnCount(0);
+    header()->setSectionsClickable(false);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    vollzeileSetzen(vorlage.vollzeile);
+}
+
+void Berichtsliste::spalteEinfuegen(int spalte, const QString& titel, int breite) {
+    const int anzahl = columnCount();
+    spalte = std::clamp(spalte, 0, anzahl);
+    QStringList titel_;
+    std::vector<int> breiten;
+    for (int i = 0; i < anzahl; ++i) {
+        titel_ << headerItem()->text(i);
+        breiten.push_back(columnWidth(i));
+    }
+    titel_.insert(spalte, titel);
+    breiten.insert(breiten.begin() + spalte, breite);
+    setColumnCount(anzahl + 1);
+    // Cells right of the new column move one to the right.
+    for (int z = 0; z < topLevelItemCount(); ++z) {
+        QTreeWidgetItem* e = topLevelItem(z);
+        for (int s = anzahl; s > spalte; --s) {
+            e->setText(s, e->text(s - 1));
+        }
+        e->setText(spalte, QString());
+    }
+    setHeaderLabels(titel_);
+    for (int i = 0; i <= anzahl; ++i) {
+        setColumnWidth(i, breiten[static_cast<std::size_t>(i)]);
+    }
+}
+
+int Berichtsliste::zeileEinfuegen(int zeile, const QString& text) {
+    int ziel = std::clamp(zeile, 0, topLevelItemCount());
+    if (sortiert_) {
+        // After all rows whose text is not greater: equal rows keep their insertion order.
+        ziel = topLevelItemCount();
+        for (int i = 0; i < topLevelItemCount(); ++i) {
+            if (QString::compare(topLevelItem(i)->text(0), text, Qt::CaseInsensitive) > 0) {
+                ziel = i;
+                break;
+            }
+        }
+    }
+    auto* eintrag = new QTreeWidgetItem;
+    eintrag->setText(0, text);
+    insertTopLevelItem(ziel, eintrag);
+    return ziel;
+}
+
+void Berichtsliste::zelleSetzen(int zeile, int spalte, const QString& text) {
+    if (QTreeWidgetItem* e = topLevelItem(zeile);
+        e != nullptr && spalte >= 0 && spalte < std::max(columnCount(), 1)) {
+        e->setText(spalte, text);
+    }
+}
+
+QString Berichtsliste::zelle(int zeile, int spalte) const {
+    const QTreeWidgetItem* e = topLevelItem(zeile);
+    return e != nullptr ? e->text(spalte) : QString();
+}
+
+void Berichtsliste::vollzeileSetzen(bool an) {
+    vollzeile_ = an;
+    setSelectionBehavior(an ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    setAllColumnsShowFocus(an);
+}
+
+} // namespace quorvia
