@@ -22,7 +22,11 @@ bool istZeilenende(std::string_view text, std::size_t pos) {
 }
 
 std::string markierung(int n) {
-    return "#" + std::to_string(n) + "#";
+    char puffer[16];
+    puffer[0] = '#';
+    char* ende = std::to_chars(puffer + 1, puffer + sizeof puffer - 1, n).ptr;
+    *ende++ = '#';
+    return std::string(puffer, ende);
 }
 
 // The number of a marker line "#n#" (decimal, no leading zero), or nothing.

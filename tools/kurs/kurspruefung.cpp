@@ -75,7 +75,9 @@ std::vector<std::string> befunde(std::string_view text, Kursart art) {
                           "der Text endet mitten im Eintrag (vier Zeilen mit CR LF erwartet)");
             break;
         }
-        const std::string soll = "#" + std::to_string(erwartet) + "#";
+        std::string soll = std::to_string(erwartet);
+        soll.insert(soll.begin(), '#');
+        soll += '#';
         if (markierung != soll) {
             aus.push_back(eintragsText(erwartet) + "Nummernzeile „" +
                           zeichensatz::nachUtf8(markierung) + "“ statt „" + soll + "“");

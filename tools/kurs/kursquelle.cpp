@@ -134,8 +134,13 @@ std::string kursUebersetzen(std::string_view tsv, Kursart art) {
         const std::string deutsch = feldPruefen(felder[2], "Deutsch", nr);
         ++imLektion;
         ++nummer;
-        text +=
-            "#" + std::to_string(nummer) + "#\r\n#" + lateinisch + "#\r\n#" + deutsch + "#\r\n\r\n";
+        const std::string nummerText = std::to_string(nummer);
+        for (const std::string_view stueck :
+             {std::string_view("#"), std::string_view(nummerText), std::string_view("#\r\n#"),
+              std::string_view(lateinisch), std::string_view("#\r\n#"), std::string_view(deutsch),
+              std::string_view("#\r\n\r\n")}) {
+            text += stueck;
+        }
     }
     const std::size_t ende = zeilen.size() + 1;
     lektionAbschliessen(ende);
