@@ -1,0 +1,65 @@
+#include "query/endeabfrage.h"
+
+#include "query/bewertung.h"
+
+#include <QPalette>
+
+namespace quorvia {
+
+EndeAbfrage::EndeAbfrage(std::string art, int gesamt, int richtig, int falsch, QWidget* eltern,
+                         EinstellungsSpeicher speicher)
+    : Dialog(QStringLiteral("EndeAbfrage"), eltern), art_(std::move(art)), gesamt_(gesamt),
+      richtig_(richtig), falsch_(falsch), speicher_(std::move(speicher)) {}
+
+void EndeAbfrage::oeffnen() {
+    setzeTitel("Ende der " + art_ + "abfrage");
+
+    // The settings store falls back to (0, 0, 139) for a missing or invalid colour.
+    meldungFarbe_ = speicher_.abfrageLaden().meldungFarbe;
+    neuZeichnen(beurteilungId);
+
+    setzeText(anzahlTextId, "Anzahl " + art_ + ":");
+
+    for (const int id : {gesamtId, richtigId, falschId, quoteId, beurteilungId}) {
+        Schriftbeschreibung fett = schrift(id);
+        fett.gewicht = 700;
+        setzeSchrift(id, fett);
+    }
+
+    // The wrong count does not enter the rate.
+    const Bewertung bewertung = bewerten(gesamt_, richtig_);
+    quote_ = std::to_string(bewertung.prozent) + "%";
+    beurteilung_ = std::string(bewertung.beurteilung);
+
+    datenSchreiben();
+}
+
+void EndeAbfrage::datenAustauschen(Datenaustausch& austausch) {
+    Dialog::datenAustauschen(austausch);
+    austausch.zahl(gesamtId, gesamt_);
+    austausch.zahl(richtigId, richtig_);
+    austausch.zahl(falschId, falsch_);
+    austausch.text(quoteId, quote_);
+    austausch.text(beurteilungId, beurteilung_);
+}
+
+Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
+    std::optional<QColor> text;
+    switch (id) {
+    case richtigId:
+        text = QColor(0, 128, 0);
+        break;
+    case falschId:
+        text = QColor(255, 0, 0);
+        break;
+    case beurteilungId:
+        text = alsQColor(meldungFarbe_);
+        break;
+    default:
+        return Dialog::beschriftungsfarben(id);
+    }
+    // Transparent text over the dialog face colour, as the other labels stand.
+    return Beschriftungsfarben{text, true, palette().color(QPalette::Window)};
+}
+
+} // namespace quorvia

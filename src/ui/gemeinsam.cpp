@@ -1,0 +1,197 @@
+#include "ui/gemeinsam.h"
+
+#include "settings/schrift.h"
+#include "ui/hilfe.h"
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/dienste.h"
+#include "ui/plattform/schriften.h"
+#include "ui/plattform/text.h"
+#include "ui/quorviainfo.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace quorvia {
+
+// ---------------------------------------------------------------------------------------
+// Pictures
+
+int pixelZuHimetrisch(int pixel, int pixelProZoll) {
+    return mulDiv(pixel, 2540, pixelProZoll);
+}
+
+int himetrischZuPixel(int himetrisch, int pixelProZoll) {
+    return mulDiv(himetrisch, pixelProZoll, 2540);
+}
+
+std::optional<Bild> bildLaden(const QString& pfad) {
+    QFile datei(pfad);
+    if (!QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const qint64 groesse = datei.size();
+    if (groesse <= 0 || groesse > maxBildgroesse) {
+        return std::nullopt;
+    }
+    // The whole file first, then the decoder reads from memory.
+    const QByteArray daten = datei.readAll();
+    datei.close();
+    if (daten.size() != groesse) {
+        return std::nullopt;
+    }
+    QImage bild = QImage::fromData(daten);
+    if (bild.isNull()) {
+        return std::nullopt;
+    }
+    const QSize groesseHm(pixelZuHimetrisch(bild.width()), pixelZuHimetrisch(bild.height()));
+    return Bild{std::move(bild), groesseHm};
+}
+
+// ---------------------------------------------------------------------------------------
+// The shared commands
+
+void beendenBefehl(Dialog& fenster) {
+    fenster.schliessenAnfordern();
+}
+
+QString hilfedateiFuer(const QString& programmpfad) {
+    // Only the file name's own extension counts: a dot in a folder name is no extension,
+    // and neither is the dot that starts a hidden file's name.
+    const qsizetype schraeg =
+        std::max(programmpfad.lastIndexOf(u'/'), programmpfad.lastIndexOf(u'\\'));
+    const qsizetype punkt = programmpfad.lastIndexOf(u'.');
+    const qsizetype nameAnfang = schraeg + 1;
+    if (punkt > nameAnfang) {
+        return programmpfad.left(punkt) + QStringLiteral(".HLP");
+    }
+    return programmpfad + QStringLiteral(".HLP");
+}
+
+QString hilfedatei() {
+    return hilfedateiFuer(QCoreApplication::applicationFilePath());
+}
+
+void hilfeBefehl(QWidget& fenster) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool gezeigt = Hilfefenster::zeigen(fenster.window(), hilfedatei());
+    QGuiApplication::restoreOverrideCursor();
+    if (!gezeigt) {
+        meldungZeigen(&fenster, "Failed to launch help.", Meldungssymbol::Stop);
+    }
+}
+
+void hilfeSchliessen() {
+    Hilfefenster::alleSchliessen();
+}
+
+QUrl websiteAdresse() {
+    return QUrl::fromLocalFile(
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QString::fromLatin1(websiteDatei.data(), websiteDatei.size())));
+}
+
+void websiteBefehl() {
+    QDesktopServices::openUrl(websiteAdresse());
+}
+
+void infoBefehl(QWidget* fenster) {
+    QuorviaInfo info(fenster);
+    info.ausfuehren();
+}
+
+// ---------------------------------------------------------------------------------------
+// Bildfenster
+
+Bildfenster::Bildfenster(const QString& vorlagenname, Bildangabe bild, GemeinsameBefehle befehle,
+                         QWidget* eltern)
+    : Dialog(vorlagenname, eltern), bildangabe_(bild), befehle_(befehle),
+      symbol_(programmsymbol()) {
+    setWindowIcon(symbol_);
+}
+
+Bildfenster::Bildfenster(const Dialogvorlage& vorlage, Bildangabe bild, GemeinsameBefehle befehle,
+                         QWidget* eltern)
+    : Dialog(vorlage, eltern), bildangabe_(bild), befehle_(befehle), symbol_(programmsymbol()) {
+    setWindowIcon(symbol_);
+}
+
+QIcon Bildfenster::ziehSymbol() const {
+    return symbol_;
+}
+
+void Bildfenster::bildLaden() {
+    bildfehlerGezeigt_ = false;
+    bild_ =
+        quorvia::bildLaden(QString::fromLatin1(bildangabe_.datei.data(), bildangabe_.datei.size()));
+}
+
+bool Bildfenster::gemeinsamerBefehl(int id) {
+    if (id == 0) {
+        return false;
+    }
+    if (id == befehle_.beenden || id == befehle_.beendenKnopf) {
+        beendenBefehl(*this);
+    } else if (id == befehle_.hilfe) {
+        hilfeBefehl(*this);
+    } else if (id == befehle_.website) {
+        websiteBefehl();
+    } else if (id == befehle_.info) {
+        infoBefehl(this);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Bildfenster::befehl(int id) {
+    if (!gemeinsamerBefehl(id)) {
+        Dialog::befehl(id);
+    }
+}
+
+void Bildfenster::zeichnen(QPainter& maler) {
+    Dialog::zeichnen(maler);
+    fensterZeichnen(maler);
+}
+
+void Bildfenster::fensterZeichnen(QPainter& maler) {
+    const QWidget* flaeche = this->flaeche();
+    if (isMinimized()) {
+        const int breite = symbolBreite();
+        const int hoehe = symbolHoehe();
+        const QRect rahmen(0, 0, flaeche->width(), flaeche->height());
+        maler.fillRect(rahmen, palette().brush(QPalette::Window));
+        const int links = (rahmen.width() - breite + 1) / 2;
+        const int oben = (rahmen.height() - hoehe + 1) / 2;
+        symbol_.paint(&maler, QRect(links, oben, breite, hoehe));
+        return;
+    }
+    if (bild_) {
+        const QPaintDevice* geraet = maler.device();
+        const int ppiX = geraet != nullptr ? geraet->logicalDpiX() : pixelProZollX();
+        const int ppiY = geraet != nullptr ? geraet->logicalDpiY() : pixelProZollY();
+        const QRect ziel(bildRand, bildRand, himetrischZuPixel(bild_->groesse.width(), ppiX),
+                         himetrischZuPixel(bild_->groesse.height(), ppiY));
+        maler.drawImage(ziel, bild_->bild);
+        return;
+    }
+    if (!bildfehlerGezeigt_) {
+        bildfehlerGezeigt_ = true;
+        // A modal message box cannot run inside a paint event; it follows right after it.
+        // The flag is set now, so the paints while the box is open ask nothing more.
+        QMetaObject::invokeMethod(this, &Bildfenster::bildfehlerMelden, Qt::QueuedConnection);
+    }
+}
+
+void Bildfenster::bildfehlerMelden() {
+    meldungZeigen(this, bildangabe_.meldung, Meldungssymbol::Stop);
+    schliessenAnfordern();
+}
+
+} // namespace quorvia

@@ -1,0 +1,168 @@
+#pragma once
+
+// What every window of the program shares: the exit, help, web site and about commands,
+// the picture in the upper left corner with its one-time failure message, and the icon.
+//
+//   class Option11 : public quorvia::Bildfenster {
+//   public:
+//       Option11() : Bildfenster(QStringLiteral("Option11"), kleinesBild, option11Befehle) {}
+//   protected:
+//       void oeffnen() override { ...; bildLaden(); ... }
+//       void befehl(int id) override {
+//           if (id == 1000) { ...; return; }
+//           Bildfenster::befehl(id); // exit, help, web site, about, then the dialog's own
+//       }
+//   };
+
+#include "ui/plattform/dialog.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+class QPainter;
+
+namespace quorvia {
+
+// ---------------------------------------------------------------------------------------
+// Pictures
+
+// A decoded picture and its size as the picture reports it: hundredths of a millimetre,
+// the pixels taken at 96 per inch.
+struct Bild {
+    QImage bild;
+    QSize groesse;
+};
+
+// Files larger than this are not read: no picture of ours comes near it, and a hostile
+// file must not make us allocate without bound.
+inline constexpr std::int64_t maxBildgroesse = 16 * 1024 * 1024;
+
+// Reads the whole file into memory and decodes it from there (GIF, or any format Qt
+// reads). Empty when the file is missing, unreadable, empty, too large or not a picture.
+// Shows nothing: the window reports the failure when it is first painted.
+std::optional<Bild> bildLaden(const QString& pfad);
+
+// Pixels to hundredths of a millimetre at the given pixels per inch, and back; both round
+// to the nearest integer.
+int pixelZuHimetrisch(int pixel, int pixelProZoll = 96);
+int himetrischZuPixel(int himetrisch, int pixelProZoll);
+
+// Which picture a window shows and what it says when the picture cannot be loaded.
+struct Bildangabe {
+    std::string_view datei;   // relative to the working directory
+    std::string_view meldung; // Windows-1252
+};
+
+inline constexpr Bildangabe grossesBild{
+    "Bilder/Bustixgr.gif", "Die Datei \"\\Bilder\\Bustixgr.gif\" konnte nicht geladen werden!"};
+inline constexpr Bildangabe kleinesBild{
+    "Bilder/Bustixkl.gif", "Die Datei \"\\Bilder\\Bustixkl.gif\" konnte nicht geladen werden!"};
+
+// The client pixel of the picture's upper left corner.
+inline constexpr int bildRand = 20;
+
+// ---------------------------------------------------------------------------------------
+// The shared commands
+
+// Command ids of the shared commands in one window; 0 where the window has none.
+struct GemeinsameBefehle {
+    int beenden = 0;
+    int beendenKnopf = 0;
+    int hilfe = 0;
+    int website = 0;
+    int info = 0;
+};
+
+inline constexpr GemeinsameBefehle hauptmenueBefehle{132, 1001, 133, 134, 135};
+inline constexpr GemeinsameBefehle option11Befehle{166, 1001, 167, 168, 169};
+inline constexpr GemeinsameBefehle option12Befehle{172, 1001, 173, 174, 175};
+inline constexpr GemeinsameBefehle option211Befehle{139, 1002, 140, 141, 142};
+inline constexpr GemeinsameBefehle option212Befehle{146, 1002, 147, 148, 149};
+inline constexpr GemeinsameBefehle option221Befehle{153, 1002, 154, 155, 156};
+inline constexpr GemeinsameBefehle option222Befehle{160, 1002, 161, 162, 163};
+inline constexpr GemeinsameBefehle option31Befehle{178, 1001, 179, 180, 181};
+inline constexpr GemeinsameBefehle option32Befehle{184, 1001, 185, 186, 187};
+inline constexpr GemeinsameBefehle option41Befehle{191, 1002, 192, 193, 194};
+inline constexpr GemeinsameBefehle option42Befehle{198, 1002, 199, 200, 201};
+
+// Exit: posts a close request to the window; its closing runs after the current handler.
+void beendenBefehl(Dialog& fenster);
+
+// Help: opens our help viewer on the program's help file, owned by the window's top-level
+// window, with the wait cursor while it loads. "Failed to launch help." when it cannot.
+void hilfeBefehl(QWidget& fenster);
+// Closes every open help viewer (the main menu does this when it is destroyed).
+void hilfeSchliessen();
+
+// The help file of a program: its path with the extension of the file name replaced by
+// ".HLP" (added when the name has none): ".../quorvia" gives ".../quorvia.HLP".
+QString hilfedateiFuer(const QString& programmpfad);
+// The help file of the running program.
+QString hilfedatei();
+
+// The page shipped beside the program that stands for the maker's web site as long as the
+// project has no public home page; then websiteAdresse() is the one place to change.
+inline constexpr std::string_view websiteDatei = "website.html";
+QUrl websiteAdresse();
+// Web site: opens the address in the browser. The result is ignored.
+void websiteBefehl();
+
+// About: the about box, run modally over the window and discarded.
+void infoBefehl(QWidget* fenster);
+
+// ---------------------------------------------------------------------------------------
+// A window with the picture in its upper left corner and the program icon: the main
+// menu, the list views and the query windows.
+
+class Bildfenster : public Dialog {
+    Q_OBJECT
+public:
+    Bildfenster(const QString& vorlagenname, Bildangabe bild, GemeinsameBefehle befehle,
+                QWidget* eltern = nullptr);
+    Bildfenster(const Dialogvorlage& vorlage, Bildangabe bild, GemeinsameBefehle befehle,
+                QWidget* eltern = nullptr);
+
+    bool hatBild() const { return bild_.has_value(); }
+    const std::optional<Bild>& bild() const { return bild_; }
+    bool bildfehlerGezeigt() const { return bildfehlerGezeigt_; }
+    const Bildangabe& bildangabe() const { return bildangabe_; }
+    const GemeinsameBefehle& gemeinsameBefehle() const { return befehle_; }
+
+    // The icon shown while the minimised window is dragged.
+    QIcon ziehSymbol() const;
+
+protected:
+    // Loads the window's picture and clears the failure flag; call it when the window
+    // opens. A failure is reported at the first paint.
+    void bildLaden();
+    // Replaces the loaded picture (tests, or a window that builds its own).
+    void bildSetzen(std::optional<Bild> bild) { bild_ = std::move(bild); }
+
+    // The shared commands; other ids go on to the dialog's own handling.
+    void befehl(int id) override;
+    // Returns true when id was one of the shared commands and has been handled.
+    bool gemeinsamerBefehl(int id);
+
+    void zeichnen(QPainter& maler) override;
+    // The shared paint handler: the icon centred while minimised, otherwise the picture at
+    // client pixel (20, 20), or the one-time failure message followed by a close request.
+    void fensterZeichnen(QPainter& maler);
+
+private:
+    void bildfehlerMelden();
+
+    Bildangabe bildangabe_;
+    GemeinsameBefehle befehle_;
+    QIcon symbol_;
+    std::optional<Bild> bild_;
+    bool bildfehlerGezeigt_ = false;
+};
+
+} // namespace quorvia

@@ -1,0 +1,156 @@
+#include "ui/hilfe.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvia {
+
+namespace {
+
+// The name of the anchor at the top of the help file's contents.
+const QString inhaltsanker = QStringLiteral("inhalt");
+
+} // namespace
+
+Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Quorvia 2003 Hilfe"));
+    if (besitzer != nullptr) {
+        setWindowIcon(besitzer->windowIcon());
+    }
+
+    auto* inhalt = new QPushButton(QStringLiteral("&Inhalt"), this);
+    auto* zurueck = new QPushButton(QStringLiteral("&Zur\u00FCck"), this);
+    auto* suchtext = new QLabel(QStringLiteral("&Suchen:"), this);
+    suchfeld_ = new QLineEdit(this);
+    suchtext->setBuddy(suchfeld_);
+    auto* weiter = new QPushButton(QStringLiteral("&Weitersuchen"), this);
+    hinweis_ = new QLabel(this);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(true);
+    // Links out of the help file (none in ours) go to the browser, not into the viewer.
+    browser_->setOpenExternalLinks(true);
+
+    auto* leiste = new QHBoxLayout;
+    leiste->addWidget(inhalt);
+    leiste->addWidget(zurueck);
+    leiste->addSpacing(12);
+    leiste->addWidget(suchtext);
+    leiste->addWidget(suchfeld_, 1);
+    leiste->addWidget(weiter);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(leiste);
+    spalte->addWidget(hinweis_);
+    spalte->addWidget(browser_, 1);
+    hinweis_->hide();
+
+    connect(inhalt, &QPushButton::clicked, this, &Hilfefenster::inhaltZeigen);
+    connect(zurueck, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, zurueck, &QPushButton::setEnabled);
+    zurueck->setEnabled(false);
+    const auto weitersuchen = [this] {
+        suchen(suchfeld_->text());
+    };
+    connect(suchfeld_, &QLineEdit::returnPressed, this, weitersuchen);
+    connect(weiter, &QPushButton::clicked, this, weitersuchen);
+
+    resize(680, 560);
+}
+
+bool Hilfefenster::zeigen(QWidget* besitzer, const QString& datei) {
+    QWidget* fenster = besitzer != nullptr ? besitzer->window() : nullptr;
+    Hilfefenster* hilfe = offenes();
+    const bool neu = hilfe == nullptr;
+    if (neu) {
+        hilfe = new Hilfefenster(fenster);
+    }
+    if (!hilfe->laden(datei)) {
+        if (neu) {
+            delete hilfe;
+        }
+        return false;
+    }
+    // A modal window blocks every window that is not its own, so the viewer follows the
+    // window it was asked from.
+    if (hilfe->parentWidget() != fenster) {
+        const QRect lage = hilfe->geometry();
+        hilfe->setParent(fenster, Qt::Window);
+        hilfe->setGeometry(lage);
+    }
+    hilfe->show();
+    hilfe->raise();
+    hilfe->activateWindow();
+    hilfe->suchfeld_->setFocus();
+    return true;
+}
+
+Hilfefenster* Hilfefenster::offenes() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* hilfe = qobject_cast<Hilfefenster*>(w)) {
+            return hilfe;
+        }
+    }
+    return nullptr;
+}
+
+void Hilfefenster::alleSchliessen() {
+    while (Hilfefenster* hilfe = offenes()) {
+        delete hilfe;
+    }
+}
+
+bool Hilfefenster::laden(const QString& datei) {
+    const QFileInfo info(datei);
+    if (!info.isFile() || !info.isReadable() || info.size() > maxHilfegroesse) {
+        return false;
+    }
+    const QUrl quelle = QUrl::fromLocalFile(info.absoluteFilePath());
+    // The ".HLP" extension says nothing to the browser: the content type is given.
+    browser_->setSource(quelle, QTextDocument::HtmlResource);
+    if (browser_->document()->isEmpty()) {
+        // The file vanished or could not be read between the check and the load.
+        return false;
+    }
+    datei_ = info.absoluteFilePath();
+    inhaltZeigen();
+    return true;
+}
+
+void Hilfefenster::inhaltZeigen() {
+    if (browser_->source().hasFragment()) {
+        QUrl oben = browser_->source();
+        oben.setFragment(QString());
+        browser_->setSource(oben, QTextDocument::HtmlResource);
+    }
+    browser_->scrollToAnchor(inhaltsanker);
+    browser_->moveCursor(QTextCursor::Start);
+}
+
+bool Hilfefenster::suchen(const QString& text) {
+    hinweis_->hide();
+    if (text.isEmpty()) {
+        return false;
+    }
+    if (browser_->find(text)) {
+        return true;
+    }
+    // Past the last place: start from the top once.
+    browser_->moveCursor(QTextCursor::Start);
+    if (browser_->find(text)) {
+        return true;
+    }
+    hinweis_->setText(QStringLiteral("\u201E%1\u201C kommt in der Hilfe nicht vor.").arg(text));
+    hinweis_->show();
+    return false;
+}
+
+} // namespace quorvia

@@ -1,0 +1,51 @@
+#pragma once
+
+// The help viewer of ours: a window over the program's HTML help file, opened at its
+// contents page with the search field ready.
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QTextBrowser;
+
+namespace quorvia {
+
+// A help file larger than this is refused rather than read: ours is a few dozen KiB.
+inline constexpr std::int64_t maxHilfegroesse = 8 * 1024 * 1024;
+
+class Hilfefenster : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the help file at its contents page in the viewer of besitzer (a top-level
+    // window), making one when there is none and moving an existing one there. False,
+    // and no viewer shown, when the file cannot be read.
+    static bool zeigen(QWidget* besitzer, const QString& datei);
+    // The open viewer, nullptr when there is none.
+    static Hilfefenster* offenes();
+    // Closes every viewer.
+    static void alleSchliessen();
+
+    QTextBrowser* browser() const { return browser_; }
+    QLineEdit* suchfeld() const { return suchfeld_; }
+    const QString& datei() const { return datei_; }
+
+    // Selects the next place the search text occurs, from the top again after the last
+    // one. False when the text does not occur at all.
+    bool suchen(const QString& text);
+
+private:
+    explicit Hilfefenster(QWidget* besitzer);
+    bool laden(const QString& datei);
+    void inhaltZeigen();
+
+    QTextBrowser* browser_ = nullptr;
+    QLineEdit* suchfeld_ = nullptr;
+    QLabel* hinweis_ = nullptr;
+    QString datei_;
+};
+
+} // namespace quorvia

@@ -1,0 +1,470 @@
+// The shared window pieces: picture loading and painting with the one-time failure
+// message, the help file and its viewer, the shared commands, and the end of the program
+// on a fatal data failure.
+
+#include "gemeinsam_testhilfe.h"
+
+#include "data/datendatei.h"
+#include "ui/gemeinsam.h"
+#include "ui/hilfe.h"
+#include "ui/plattform/schriften.h"
+#include "ui/plattform/text.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace quorvia {
+namespace {
+
+using test::Antworten;
+using test::AntwortenEingesetzt;
+using test::Arbeitsordner;
+
+Dialogvorlage testvorlage() {
+    Dialogvorlage v;
+    v.name = QStringLiteral("Bildtest");
+    v.titel = QStringLiteral("Bildtest");
+    v.einheiten = QSize(160, 120);
+    return v;
+}
+
+// A window of the shared kind that loads its picture when it opens, as every real one does.
+class Testfenster : public Bildfenster {
+public:
+    explicit Testfenster(Bildangabe bild, GemeinsameBefehle befehle = hauptmenueBefehle)
+        : Bildfenster(testvorlage(), bild, befehle) {}
+    using Bildfenster::bildSetzen;
+
+protected:
+    void oeffnen() override { bildLaden(); }
+};
+
+// ---------------------------------------------------------------------------------------
+// Loading
+
+TEST(BildLaden, DecodesAGifFromMemoryAndReportsItsSizeInHundredthsOfAMillimetre) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("Bilder/rot.gif"), test::rotesGif());
+    const std::optional<Bild> bild = bildLaden(QStringLiteral("Bilder/rot.gif"));
+    ASSERT_TRUE(bild.has_value());
+    EXPECT_EQ(bild->bild.size(), QSize(10, 8));
+    // 10 px * 2540 / 96 = 264.58, 8 px = 211.67
+    EXPECT_EQ(bild->groesse, QSize(265, 212));
+    EXPECT_EQ(bild->bild.pixelColor(4, 4), QColor(255, 0, 0));
+}
+
+TEST(BildLaden, GivesNoPictureForEveryFileThatIsNotOne) {
+    Arbeitsordner ordner;
+    const QByteArray gif = test::rotesGif();
+    ordner.schreiben(QStringLiteral("leer.gif"), QByteArray());
+    ordner.schreiben(QStringLiteral("text.gif"), QByteArray("Dies ist kein Bild.\r\n"));
+    ordner.schreiben(QStringLiteral("kopf.gif"), gif.left(13)); // header, no image data
+    ordner.schreiben(QStringLiteral("nullen.gif"), QByteArray(4096, '\0'));
+    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.gif")));
+    {
+        // Larger than any picture may be: refused before it is read.
+        QFile gross(ordner.pfad(QStringLiteral("gross.gif")));
+        ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
+        ASSERT_EQ(gross.write(gif), gif.size());
+        ASSERT_TRUE(gross.resize(maxBildgroesse + 1));
+    }
+    for (const char* name : {"fehlt.gif", "leer.gif", "text.gif", "kopf.gif", "nullen.gif",
+                             "ordner.gif", "gross.gif"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(bildLaden(QString::fromLatin1(name)).has_value());
+    }
+}
+
+TEST(BildLaden, ConvertsBetweenPixelsAndHundredthsOfAMillimetre) {
+    struct Fall {
+        int pixel, ppi, himetrisch;
+    };
+    // The picture is measured at 96 ppi and drawn at the device's.
+    for (const Fall f : {Fall{100, 96, 2646}, Fall{160, 96, 4233}, Fall{24, 96, 635},
+                         Fall{30, 96, 794}, Fall{1, 96, 26}, Fall{0, 96, 0}}) {
+        EXPECT_EQ(pixelZuHimetrisch(f.pixel, f.ppi), f.himetrisch) << f.pixel;
+        EXPECT_EQ(himetrischZuPixel(f.himetrisch, f.ppi), f.pixel) << f.pixel;
+    }
+    for (const Fall f :
+         {Fall{125, 120, 2646}, Fall{150, 144, 2646}, Fall{75, 72, 2646}, Fall{320, 192, 4233}}) {
+        EXPECT_EQ(himetrischZuPixel(f.himetrisch, f.ppi), f.pixel) << f.ppi;
+    }
+}
+
+// Our own pictures, as the build places them in the working directory: they decode and
+// fit the layouts they are drawn into (left of the option frame and above the greeting in
+// the main menu; left of the heading and above the frame in the option windows).
+TEST(BildLaden, OurPicturesFitBesideTheControlsOfTheirWindows) {
+    const QString bilder =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../arbeitsordner/Bilder/");
+    const Dialogeinheiten du = dialogeinheitenVon(dialogschrift());
+    struct Fall {
+        const char* datei;
+        int rechtsFreiBisDu, untenFreiBisDu;
+    };
+    for (const Fall f : {Fall{"Bustixgr.gif", 86, 118}, Fall{"Bustixkl.gif", 31, 33}}) {
+        SCOPED_TRACE(f.datei);
+        const std::optional<Bild> bild = bildLaden(bilder + QString::fromLatin1(f.datei));
+        ASSERT_TRUE(bild.has_value());
+        const int breite = himetrischZuPixel(bild->groesse.width(), 96);
+        const int hoehe = himetrischZuPixel(bild->groesse.height(), 96);
+        EXPECT_LT(bildRand + breite, du.pixelX(f.rechtsFreiBisDu));
+        EXPECT_LT(bildRand + hoehe, du.pixelY(f.untenFreiBisDu));
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Painting
+
+TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    AntwortenEingesetzt antworten;
+    Testfenster fenster(kleinesBild);
+    fenster.vorbereiten();
+    ASSERT_TRUE(fenster.hatBild());
+
+    const QImage bild = fenster.flaeche()->grab().toImage();
+    const int breite = himetrischZuPixel(265, fenster.flaeche()->logicalDpiX());
+    const int hoehe = himetrischZuPixel(212, fenster.flaeche()->logicalDpiY());
+    const QColor rot(255, 0, 0);
+    struct Punkt {
+        int x, y;
+        bool imBild;
+    };
+    for (const Punkt p :
+         {Punkt{20, 20, true}, Punkt{20 + breite - 1, 20 + hoehe - 1, true}, Punkt{19, 20, false},
+          Punkt{20, 19, false}, Punkt{20 + breite, 20, false}, Punkt{20, 20 + hoehe, false}}) {
+        EXPECT_EQ(bild.pixelColor(p.x, p.y) == rot, p.imBild) << p.x << "," << p.y;
+    }
+    EXPECT_TRUE(antworten->meldungen.empty());
+}
+
+struct Fehlbild {
+    const char* name;
+    QByteArray inhalt; // empty name: no file at all
+};
+
+class Bildfehler : public ::testing::TestWithParam<Fehlbild> {};
+
+// However the picture fails, the window reports it once, although it paints again while
+// the box is open, and then closes through a posted close request.
+TEST_P(Bildfehler, ShowsItsMessageOnceThenTheWindowCloses) {
+    Arbeitsordner ordner;
+    if (*GetParam().name != '\0') {
+        ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), GetParam().inhalt);
+    }
+    AntwortenEingesetzt antworten;
+    Testfenster fenster(grossesBild);
+    bool offenWaehrendMeldung = false;
+    antworten->beiMeldung = [&] {
+        offenWaehrendMeldung = fenster.laeuft() && !fenster.istBeendet();
+        fenster.flaeche()->repaint();
+        QCoreApplication::processEvents();
+        fenster.flaeche()->repaint();
+    };
+    QTimer::singleShot(0, &fenster, [&] { fenster.flaeche()->repaint(); });
+    test::notausStellen(fenster);
+    fenster.ausfuehren();
+
+    ASSERT_EQ(antworten->meldungen.size(), 1u);
+    EXPECT_EQ(antworten->meldungen[0].text,
+              alsQString("Die Datei \"\\Bilder\\Bustixgr.gif\" konnte nicht geladen werden!"));
+    EXPECT_EQ(antworten->meldungen[0].symbol, Meldungssymbol::Stop);
+    EXPECT_TRUE(offenWaehrendMeldung);
+    EXPECT_TRUE(fenster.bildfehlerGezeigt());
+    EXPECT_TRUE(fenster.istBeendet());
+    EXPECT_NE(fenster.ergebnis(), test::notausErgebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fehlbilder, Bildfehler,
+                         ::testing::Values(Fehlbild{"", {}}, Fehlbild{"leer", QByteArray()},
+                                           Fehlbild{"text", QByteArray("GIF89a? nein.")},
+                                           Fehlbild{"abgeschnitten", test::rotesGif().left(20)}),
+                         [](const auto& info) {
+                             return std::string(*info.param.name ? info.param.name : "fehlt");
+                         });
+
+TEST(FensterZeichnen, AWindowWithItsPictureShowsNoMessageAndStaysOpen) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), test::rotesGif());
+    AntwortenEingesetzt antworten;
+    Testfenster fenster(grossesBild);
+    QTimer::singleShot(0, &fenster, [&] {
+        fenster.flaeche()->repaint();
+        QCoreApplication::processEvents();
+        fenster.beenden(7);
+    });
+    test::notausStellen(fenster);
+    EXPECT_EQ(fenster.ausfuehren(), 7);
+    EXPECT_TRUE(antworten->meldungen.empty());
+    EXPECT_FALSE(fenster.bildfehlerGezeigt());
+}
+
+// ---------------------------------------------------------------------------------------
+// Help
+
+TEST(Hilfedatei, IsTheProgramPathWithItsExtensionReplaced) {
+    struct Fall {
+        const char* programm;
+        const char* hilfe;
+    };
+    for (const Fall f : {
+             Fall{"/usr/bin/quorvia", "/usr/bin/quorvia.HLP"},
+             Fall{"/opt/quorvia-2003/bin/quorvia", "/opt/quorvia-2003/bin/quorvia.HLP"},
+             Fall{"/opt/q.v1.5/quorvia", "/opt/q.v1.5/quorvia.HLP"},
+             Fall{"C:\\Programme\\Quorvia\\Quorvia.exe", "C:\\Programme\\Quorvia\\Quorvia.HLP"},
+             Fall{"C:/Quorvia.1/Quorvia", "C:/Quorvia.1/Quorvia.HLP"},
+             Fall{"/home/p/quorvia.bin", "/home/p/quorvia.HLP"},
+             Fall{"/home/p/quorvia.tar.gz", "/home/p/quorvia.tar.HLP"},
+             Fall{"/home/p/.quorvia", "/home/p/.quorvia.HLP"},
+             Fall{"quorvia", "quorvia.HLP"},
+         }) {
+        EXPECT_EQ(hilfedateiFuer(QString::fromLatin1(f.programm)), QString::fromLatin1(f.hilfe));
+    }
+    EXPECT_EQ(QFileInfo(hilfedatei()).absolutePath(), QCoreApplication::applicationDirPath());
+}
+
+class Hilfeansicht : public ::testing::Test {
+protected:
+    void TearDown() override { hilfeSchliessen(); }
+    Testfenster fenster{grossesBild};
+};
+
+TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("hilfe.HLP"),
+                     QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
+                                "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
+                                "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
+    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    Hilfefenster* hilfe = Hilfefenster::offenes();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->parentWidget(), &fenster);
+    EXPECT_TRUE(hilfe->isVisible());
+    EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Das Hauptmen\u00FC")));
+    EXPECT_EQ(hilfe->browser()->textCursor().position(), 0);
+
+    EXPECT_TRUE(hilfe->suchen(QStringLiteral("Stammformen")));
+    EXPECT_EQ(hilfe->browser()->textCursor().selectedText(), QStringLiteral("Stammformen"));
+    EXPECT_TRUE(hilfe->suchen(QStringLiteral("Stammformen"))); // from the top again
+    EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
+
+    // Asked again: the same viewer, not a second one.
+    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    EXPECT_EQ(Hilfefenster::offenes(), hilfe);
+
+    hilfeSchliessen();
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+}
+
+TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
+    Arbeitsordner ordner;
+    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.HLP")));
+    {
+        QFile gross(ordner.pfad(QStringLiteral("gross.HLP")));
+        ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(gross.resize(maxHilfegroesse + 1));
+    }
+    for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, ordner.pfad(QString::fromLatin1(name))));
+        EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+    }
+}
+
+TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
+    // The test program has no help file beside it.
+    ASSERT_FALSE(QFileInfo::exists(hilfedatei()));
+    AntwortenEingesetzt antworten;
+    QTimer::singleShot(0, &fenster, [&] {
+        fenster.befehlAusloesen(hauptmenueBefehle.hilfe);
+        QCoreApplication::processEvents();
+        fenster.beenden(7);
+    });
+    test::notausStellen(fenster);
+    EXPECT_EQ(fenster.ausfuehren(), 7);
+    ASSERT_EQ(antworten->meldungen.size(), 1u);
+    EXPECT_EQ(antworten->meldungen[0].text, QStringLiteral("Failed to launch help."));
+    EXPECT_EQ(antworten->meldungen[0].symbol, Meldungssymbol::Stop);
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+}
+
+// The help file the build puts beside the program covers what a pupil needs to look up.
+TEST_F(Hilfeansicht, OurHelpFileCoversEveryWindowTheNotesAndThePrefixes) {
+    const QString datei = QCoreApplication::applicationDirPath() + QStringLiteral("/quorvia.HLP");
+    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, datei));
+    const QString text = Hilfefenster::offenes()->browser()->toPlainText();
+    const char* const erwartet[] = {
+        // windows and options
+        "Hauptmen\xC3\xBC", "W\xC3\xB6rter ansehen", "W\xC3\xB6rter abfragen",
+        "Stammformen ansehen", "Stammformen abfragen", "Deutsch --> Latein", "Latein --> Deutsch",
+        "Ende der W\xC3\xB6rterabfrage", "Einstellungen",
+        "Info \xC3\xBC"
+        "ber Quorvia",
+        "nicht gewusste W\xC3\xB6rter/Stammformen",
+        // checking
+        "Strenge Korrektur", "Nachsichtige Korrektur", "vadere, ire",
+        // the fifteen notes and the two prefixes
+        "m. Akk.", "m. Abl.", "m. Dat.", "m. Gen.", "m. doppeltem Akk.", "m. Konj.", "m. Inf.",
+        "m. Ind. Perf.", "m. ut", "m. AcI", "beim Komp.", "beim Superl.", "beim Adj.", "m. Komp.",
+        "m. Abl. oder Gen.", "er/sie/es", "der/die/das",
+        // principal parts, ratings, settings
+        "laudo, laudare, laudavi, laudatum", "Perfecte!", "Rite!", "Male!", "Pauperrime!",
+        "Pause zwischen den Ausdr\xC3\xBC"
+        "cken",
+        "strenge Korrektur aktivieren", "Failed to launch help."};
+    for (const char* stelle : erwartet) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(stelle))) << stelle;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The shared commands
+
+struct Beenden {
+    const char* name;
+    GemeinsameBefehle befehle;
+    int id;
+};
+
+class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
+
+// Exit posts a close request: the window is still running when the handler returns and
+// closes right after.
+TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
+    AntwortenEingesetzt antworten;
+    Testfenster fenster(grossesBild, GetParam().befehle);
+    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106)});
+    bool liefNachBefehl = false;
+    QTimer::singleShot(0, &fenster, [&] {
+        fenster.befehlAusloesen(GetParam().id);
+        liefNachBefehl = fenster.laeuft() && !fenster.istBeendet();
+    });
+    test::notausStellen(fenster);
+    fenster.ausfuehren();
+    EXPECT_TRUE(liefNachBefehl);
+    EXPECT_TRUE(fenster.istBeendet());
+    EXPECT_EQ(fenster.ergebnis(), abbrechenId);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, Beendenbefehl,
+                         ::testing::Values(Beenden{"HauptmenueMenue", hauptmenueBefehle, 132},
+                                           Beenden{"HauptmenueKnopf", hauptmenueBefehle, 1001},
+                                           Beenden{"Option211Menue", option211Befehle, 139},
+                                           Beenden{"Option211Knopf", option211Befehle, 1002},
+                                           Beenden{"Option42Menue", option42Befehle, 198}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class Adressempfaenger : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void oeffnen(const QUrl& adresse) { adressen.push_back(adresse); }
+    std::vector<QUrl> adressen;
+};
+
+TEST(Websitebefehl, OpensTheShippedPageBesideTheProgram) {
+    Adressempfaenger empfaenger;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &empfaenger, "oeffnen");
+    Testfenster fenster(grossesBild, option31Befehle);
+    fenster.befehlAusloesen(option31Befehle.website);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    ASSERT_EQ(empfaenger.adressen.size(), 1u);
+    const QUrl adresse = empfaenger.adressen[0];
+    EXPECT_TRUE(adresse.isLocalFile());
+    EXPECT_EQ(QFileInfo(adresse.toLocalFile()).absolutePath(),
+              QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(QFileInfo::exists(adresse.toLocalFile())) << adresse.toString().toStdString();
+    EXPECT_FALSE(fenster.istBeendet());
+}
+
+// ---------------------------------------------------------------------------------------
+// Fatal data failures
+
+// Prints each message to stderr, so that a death test can see what the box showed.
+class MeldungAufStderr final : public Dialogdienste {
+public:
+    void meldung(QWidget*, const QString& text, Meldungssymbol symbol) override {
+        std::fprintf(stderr, "MELDUNG[%s]: %s\n", symbol == Meldungssymbol::Stop ? "stop" : "info",
+                     text.toUtf8().constData());
+        std::fflush(stderr);
+    }
+    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget*,
+                                                      const Schriftbeschreibung&) override {
+        return std::nullopt;
+    }
+    std::optional<Farbe> farbeWaehlen(QWidget*, Farbe) override { return std::nullopt; }
+};
+
+// A window whose command hits a data failure, as an option window's loading does.
+class Datenfehlerfenster : public Bildfenster {
+public:
+    explicit Datenfehlerfenster(QString marke)
+        : Bildfenster(testvorlage(), kleinesBild, option211Befehle), marke_(std::move(marke)) {}
+    ~Datenfehlerfenster() override {
+        // A destructor that wrote a not-known list would leave this mark.
+        QFile datei(marke_);
+        if (datei.open(QIODevice::WriteOnly)) {
+            datei.write("zerstoert");
+        }
+    }
+
+protected:
+    void befehl(int id) override {
+        if (id == 1000) {
+            throw DatenFehler(Fehlerart::NgWoerterNichtLadbar);
+        }
+        Bildfenster::befehl(id);
+    }
+
+private:
+    QString marke_;
+};
+
+TEST(Datenfehler, ShowsTheStopMessageAndEndsTheProgramWithStatusOne) {
+    EXPECT_EXIT(
+        {
+            Anwendung::instanz()->setzeDienste(std::make_unique<MeldungAufStderr>());
+            datenfehlerBeenden(Fehlerart::WoerterNichtLadbar);
+        },
+        ::testing::ExitedWithCode(1), "MELDUNG\\[stop\\]: Die Datei .*Woerter.dat");
+}
+
+TEST(Datenfehler, AFailureInsideAWindowEndsTheProgramWithoutRunningItsDestructor) {
+    // The death test runs this body again in a new process: the mark's place is handed
+    // down through the environment so that both look at the same file.
+    const char* const variable = "QUORVIA_TEST_DATENFEHLER_MARKE";
+    std::optional<Arbeitsordner> ordner;
+    if (!qEnvironmentVariableIsSet(variable)) {
+        ordner.emplace();
+        qputenv(variable, ordner->pfad(QStringLiteral("zerstoert")).toLocal8Bit());
+    }
+    const QString marke = qEnvironmentVariable(variable);
+    EXPECT_EXIT(
+        {
+            Anwendung::instanz()->setzeDienste(std::make_unique<MeldungAufStderr>());
+            Datenfehlerfenster fenster(marke);
+            QTimer::singleShot(0, &fenster, [&] { fenster.befehlAusloesen(1000); });
+            fenster.ausfuehren();
+            std::fprintf(stderr, "no exit\n");
+        },
+        ::testing::ExitedWithCode(1), "MELDUNG\\[stop\\]: Die Datei .*ngwoerter.dat");
+    EXPECT_FALSE(QFileInfo::exists(marke));
+    qunsetenv(variable);
+}
+
+} // namespace
+} // namespace quorvia
+
+#include "gemeinsam_test.moc"
