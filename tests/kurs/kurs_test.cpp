@@ -284,6 +284,46 @@ TEST_P(KursTest, EveryStoredLineTypedBackIsRightInBothModes) {
     }
 }
 
+// Principal parts stand in the course's one order: first person present, infinitive,
+// perfect (a deponent's "-us sum"), supine; forms that do not exist are left out.
+TEST_P(KursTest, PrincipalPartsStandInTheCoursesOrder) {
+    if (art() != Kursart::Stammformen) {
+        GTEST_SKIP() << "principal parts only";
+    }
+    const auto kleinbuchstaben = [](std::string_view t) {
+        return !t.empty() &&
+               t.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
+    };
+    for (const Eintrag& e : eintraege_) {
+        std::vector<std::string_view> formen;
+        for (const std::string_view teil : alternativen(e.lateinisch)) {
+            formen.push_back(ohneRaender(teil));
+        }
+        ASSERT_GE(formen.size(), 2u) << zeigen(e);
+        ASSERT_LE(formen.size(), 4u) << zeigen(e);
+        const std::string_view praesens = formen[0];
+        const std::string_view infinitiv = formen[1];
+        const bool deponens = praesens.ends_with("or");
+        EXPECT_TRUE(kleinbuchstaben(praesens) && kleinbuchstaben(infinitiv)) << zeigen(e);
+        EXPECT_TRUE(praesens.ends_with('o') || deponens || praesens.ends_with("um") ||
+                    praesens.ends_with('i'))
+            << zeigen(e) << ": first person singular first";
+        EXPECT_TRUE(infinitiv.ends_with("re") || infinitiv.ends_with('i') ||
+                    infinitiv.ends_with("sse") || infinitiv.ends_with("lle"))
+            << zeigen(e) << ": infinitive second";
+        if (formen.size() >= 3) {
+            const std::string_view perfekt = formen[2];
+            const bool mitSum = perfekt.ends_with("us sum") &&
+                                kleinbuchstaben(perfekt.substr(0, perfekt.size() - 4));
+            EXPECT_TRUE(mitSum || (kleinbuchstaben(perfekt) && perfekt.ends_with('i') && !deponens))
+                << zeigen(e) << ": perfect third";
+            EXPECT_TRUE(formen.size() == 3 ||
+                        (!mitSum && kleinbuchstaben(formen[3]) && formen[3].ends_with("um")))
+                << zeigen(e) << ": supine last";
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Kurs, KursTest, ::testing::ValuesIn(kursdateien),
                          [](const auto& info) { return std::string(info.param.name); });
 
