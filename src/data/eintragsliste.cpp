@@ -119,6 +119,7 @@ std::string schluessel(std::string_view lateinisch, std::string_view deutsch) {
 
 struct Fundstelle {
     std::size_t markierungPos = 0;
+    std::size_t deutschEnde = 0; // one past the German line
     int nummer = 0;
 };
 
@@ -145,7 +146,7 @@ std::optional<Fundstelle> findeDatensatz(std::string_view text, std::string_view
         }
         if (const auto n =
                 markierungsNummer(text.substr(zeilenAnfang, zeilenEnde - zeilenAnfang))) {
-            return Fundstelle{zeilenAnfang, *n};
+            return Fundstelle{zeilenAnfang, pos + k.size(), *n};
         }
     }
     return std::nullopt;
@@ -184,6 +185,9 @@ std::string_view rautenEntfernen(std::string_view token) {
 }
 
 Eintrag Eintragsliste::eintrag(int n) const {
+    if (n < 1) {
+        return {};
+    }
     const std::size_t start = findeMarkierung(text_, n);
     if (start == std::string_view::npos) {
         return {};

@@ -119,6 +119,8 @@ TEST(Eintragsliste, LayoutVariantsReadTheSame) {
          {2, "echt", "y"}},
         {"marker text only inside a line", "#1#\r\n#siehe #2##\r\n#x#\r\n\r\n", 2, {}},
         {"leading zero is no marker", "#01#\r\n#a#\r\n#b#\r\n\r\n", 1, {}},
+        {"zero is no item number", "#0#\r\n#a#\r\n#b#\r\n\r\n", 0, {}},
+        {"negative is no item number", "#-1#\r\n#a#\r\n#b#\r\n\r\n", -1, {}},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(Eintragsliste(f.text).eintrag(f.n), f.erwartet) << f.name;

@@ -147,6 +147,7 @@ TEST(KursWerkzeug, RefusesBadSourcesNamingTheLine) {
     };
     std::vector<Fall> faelle = {
         {"header", "Lektion;Latein;Deutsch\n", "Zeile 1:"},
+        {"header with CR LF", "Lektion\tLatein\tDeutsch\r\n", "Zeile 1: Zeilenenden"},
         {"empty Latin", mit(3, [](Zeile& z) { z.latein.clear(); }), "Zeile 5:"},
         {"empty German", mit(3, [](Zeile& z) { z.deutsch.clear(); }), "Zeile 5:"},
         {"tab in a field", mit(5, [](Zeile& z) { z.deutsch += "\tx"; }), "Zeile 7:"},
@@ -219,6 +220,7 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
     DatenDatei::schreiben(o / "ohneLeerzeile.dat",
                           "#1#\r\n#a#\r\n#b#\r\n#2#\r\n#c#\r\n#d#\r\n\r\n");
     DatenDatei::schreiben(o / "nummer.dat", "#1#\r\n#a #3# b#\r\n#b#\r\n\r\n");
+    DatenDatei::schreiben(o / "doppelt.dat", "#1#\r\n#a#\r\n#b#\r\n\r\n#2#\r\n#a#\r\n#b#\r\n\r\n");
     struct Fall {
         std::string args;
         std::string eingabe;
@@ -233,6 +235,7 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
         {"verschluesseln - x.dat", std::string("a\0b", 3), "NUL"},
         {"pruefen --art woerter ohneLeerzeile.dat", "", "Eintrag 1"},
         {"pruefen --art woerter nummer.dat", "", "#3#"},
+        {"pruefen --art woerter doppelt.dat", "", "Eintrag 2: gleiches Paar wie Eintrag 1"},
     };
     for (const auto& f : faelle) {
         const Lauf l = starten(o, f.args, f.eingabe);

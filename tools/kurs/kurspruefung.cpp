@@ -4,6 +4,8 @@
 
 #include "data/zeichensatz.h"
 
+#include <map>
+
 namespace quorvia::kurs {
 
 namespace {
@@ -56,6 +58,8 @@ std::vector<std::string> befunde(std::string_view text, Kursart art) {
     std::vector<std::string> aus;
     std::size_t pos = 0;
     int n = 0;
+    // A pair that occurs twice is one record for every lookup and every not-known list.
+    std::map<std::pair<std::string_view, std::string_view>, int> gesehen;
     // The next line up to its CR LF; nothing when the text ends without one.
     auto naechsteZeile = [&](std::string_view& zeile) {
         const std::size_t ende = text.find(crlf, pos);
@@ -86,6 +90,10 @@ std::vector<std::string> befunde(std::string_view text, Kursart art) {
         n = erwartet;
         zeilePruefen(lateinisch, art == Kursart::Woerter ? "Latein" : "Stammformen", n, aus);
         zeilePruefen(deutsch, "Deutsch", n, aus);
+        if (const auto [stelle, neu] = gesehen.try_emplace({lateinisch, deutsch}, n); !neu) {
+            aus.push_back(eintragsText(n) + "gleiches Paar wie Eintrag " +
+                          std::to_string(stelle->second));
+        }
         if (!leer.empty()) {
             aus.push_back(eintragsText(n) + "auf die deutsche Zeile folgt keine Leerzeile");
             break;

@@ -92,6 +92,9 @@ std::string kursUebersetzen(std::string_view tsv, Kursart art) {
     if (!zeilen.empty() && zeilen.back().empty()) {
         zeilen.pop_back();
     }
+    if (!zeilen.empty() && zeilen[0].ends_with('\r')) {
+        throw Abbruch(zeile(1) + "Zeilenenden bitte als LF, nicht als CR LF");
+    }
     if (zeilen.empty() || zeilen[0] != kopfzeile) {
         throw Abbruch(zeile(1) + "erwartet die Kopfzeile „Lektion<TAB>Latein<TAB>Deutsch“");
     }
