@@ -53,6 +53,11 @@ void ersatzEinrichten() {
 
 } // namespace
 
+QString schriftartOhneHersteller(const QString& name) {
+    const qsizetype klammer = name.lastIndexOf(QStringLiteral(" ["));
+    return klammer > 0 && name.endsWith(u']') ? name.left(klammer) : name;
+}
+
 QString ersatzschriftart() {
     static const QStringList vorzug{
         QStringLiteral("Tahoma"),        QStringLiteral("Liberation Sans"),
@@ -90,7 +95,7 @@ QFont alsQFont(const Schriftbeschreibung& beschreibung) {
 
 Schriftbeschreibung alsSchriftbeschreibung(const QFont& schrift) {
     Schriftbeschreibung b;
-    b.name = alsKerntext(schrift.family());
+    b.name = alsKerntext(schriftartOhneHersteller(schrift.family()));
     if (b.name.size() > maxSchriftnamenLaenge) {
         b.name.resize(maxSchriftnamenLaenge);
     }

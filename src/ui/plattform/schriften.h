@@ -19,6 +19,9 @@ Schriftbeschreibung alsSchriftbeschreibung(const QFont& schrift);
 // The dialog font of the templates: "MS Shell Dlg" at the given points for the screen.
 QFont dialogschrift(const QString& name = QStringLiteral("MS Shell Dlg"), int punkte = 8);
 
+// A face name without the foundry Qt adds when several make it ("Nimbus Sans [urw]").
+QString schriftartOhneHersteller(const QString& name);
+
 // The installed face that stands in for "MS Shell Dlg" (and Tahoma, Arial, ...).
 QString ersatzschriftart();
 

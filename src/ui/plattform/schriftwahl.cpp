@@ -26,13 +26,19 @@ constexpr int kursivRolle = Qt::UserRole + 1;
 } // namespace
 
 QStringList waehlbareSchriftarten() {
+    // fontconfig's generic names are no faces of their own.
+    static const QStringList allgemein{QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
+                                       QStringLiteral("Monospace")};
     QStringList namen;
     for (const QString& name : QFontDatabase::families()) {
         if (name.startsWith(u'@') || QFontDatabase::isPrivateFamily(name) ||
             !QFontDatabase::isScalable(name)) {
             continue;
         }
-        namen << name;
+        const QString art = schriftartOhneHersteller(name);
+        if (!allgemein.contains(art) && !namen.contains(art)) {
+            namen << art;
+        }
     }
     namen.sort(Qt::CaseInsensitive);
     return namen;
@@ -79,7 +85,8 @@ Schriftwahl::Schriftwahl(const Schriftbeschreibung& start, QWidget* eltern)
     auto treffer = arten_->findItems(startname, Qt::MatchFixedString);
     if (treffer.isEmpty()) {
         // A face that is not installed: show the one Qt would draw with.
-        treffer = arten_->findItems(QFontInfo(alsQFont(start)).family(), Qt::MatchFixedString);
+        treffer = arten_->findItems(schriftartOhneHersteller(QFontInfo(alsQFont(start)).family()),
+                                    Qt::MatchFixedString);
     }
     if (!treffer.isEmpty()) {
         arten_->setCurrentItem(treffer.front());

@@ -50,6 +50,12 @@ bool istEinzelnesZeichen(const QString& s, char32_t& zeichen) {
 
 // A character outside the code page: its base letter with as many of its marks as still
 // fit into one Windows-1252 character ("ǖ" gives "ü", "ā" gives "a"), else "?".
+bool istZeichenMarke(char32_t zeichen) {
+    const auto kategorie = QChar::category(zeichen);
+    return kategorie == QChar::Mark_NonSpacing || kategorie == QChar::Mark_SpacingCombining ||
+           kategorie == QChar::Mark_Enclosing;
+}
+
 char ersatzVon(char32_t zeichen) {
     const QString zerlegt = einzeln(zeichen).normalized(QString::NormalizationForm_D);
     const auto teile = zerlegt.toUcs4();
@@ -57,15 +63,13 @@ char ersatzVon(char32_t zeichen) {
         return '?';
     }
     const auto basis = byteVon(teile[0]);
-    if (!basis || QChar::category(teile[0]) == QChar::Mark_NonSpacing) {
+    if (!basis) {
         return '?';
     }
     QString bisher = einzeln(teile[0]);
     char ergebnis = *basis;
     for (qsizetype i = 1; i < teile.size(); ++i) {
-        const auto kategorie = QChar::category(teile[i]);
-        if (kategorie != QChar::Mark_NonSpacing && kategorie != QChar::Mark_SpacingCombining &&
-            kategorie != QChar::Mark_Enclosing) {
+        if (!istZeichenMarke(teile[i])) {
             return '?'; // decomposes into more than one letter
         }
         const QString versuch =
@@ -99,6 +103,9 @@ std::string alsKerntext(const QString& text) {
     for (const char32_t z : zeichen) {
         if (const auto byte = byteVon(z)) {
             ergebnis += *byte;
+        } else if (istZeichenMarke(z)) {
+            // An accent NFC could not join to its letter: the letter alone stays.
+            continue;
         } else {
             ergebnis += ersatzVon(z);
         }

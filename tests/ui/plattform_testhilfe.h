@@ -1,0 +1,156 @@
+#pragma once
+
+// Test helpers for windows built on the windowing layer: find a control by id, click,
+// type and press keys, act inside a nested modal run, and answer message boxes and
+// choosers through the seam.
+
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/dialog.h"
+#include "ui/plattform/dienste.h"
+#include "ui/plattform/text.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quorvia::test {
+
+// The control or a test failure.
+inline QWidget* element(const Dialog& d, int id) {
+    QWidget* w = d.steuerelement(id);
+    EXPECT_NE(w, nullptr) << "no control " << id;
+    return w;
+}
+
+// A mouse click on a button, radio button or check box, as the pupil makes it.
+inline void klicken(const Dialog& d, int id) {
+    auto* k = qobject_cast<QAbstractButton*>(element(d, id));
+    ASSERT_NE(k, nullptr) << "control " << id << " is no button";
+    ASSERT_TRUE(k->isEnabled()) << "button " << id << " is disabled";
+    k->click();
+}
+
+// Chooses a menu item by command id.
+inline void menue(const Dialog& d, int befehl) {
+    QAction* a = d.menuepunkt(befehl);
+    ASSERT_NE(a, nullptr) << "no menu item " << befehl;
+    a->trigger();
+}
+
+// Types into an edit field (Unicode, as a keyboard delivers it), replacing its text.
+inline void tippen(const Dialog& d, int id, const QString& text) {
+    auto* f = qobject_cast<QLineEdit*>(element(d, id));
+    ASSERT_NE(f, nullptr) << "control " << id << " is no edit field";
+    f->setFocus();
+    f->clear();
+    QTest::keyClicks(f, text);
+}
+
+// Presses a key on the control with the focus of the window (or on the window itself).
+inline void taste(Dialog& d, Qt::Key key, int aufId = keineId) {
+    QWidget* ziel = aufId != keineId ? element(d, aufId) : &d;
+    QTest::keyClick(ziel, key);
+}
+
+// Chooses an item of a drop-down list as the pupil does (selection-change notice).
+inline void waehlen(const Dialog& d, int id, int index) {
+    auto* a = qobject_cast<QComboBox*>(element(d, id));
+    ASSERT_NE(a, nullptr) << "control " << id << " is no drop-down list";
+    a->setCurrentIndex(index);
+    emit a->activated(index);
+}
+
+// Runs aktion inside the next modal run that starts (a window opened from a handler),
+// with that window; when no window of ours is modal then, aktion gets nullptr.
+inline void beimNaechstenDialog(std::function<void(Dialog*)> aktion) {
+    QTimer::singleShot(0, [aktion = std::move(aktion)] {
+        aktion(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+    });
+}
+
+// Lets posted events (close requests) be handled.
+inline void nachrichtenVerarbeiten() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The seam as a test drives it: every message box is recorded and answered at once; the
+// choosers give the queued answers (empty queue: cancel).
+class Testdienste final : public Dialogdienste {
+public:
+    struct Meldung {
+        QString text;
+        Meldungssymbol symbol;
+    };
+
+    void meldung(QWidget*, const QString& text, Meldungssymbol symbol) override {
+        meldungen.push_back({text, symbol});
+        if (beiMeldung) {
+            beiMeldung(text);
+        }
+    }
+    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget*,
+                                                      const Schriftbeschreibung& start) override {
+        schriftStarts.push_back(start);
+        return naechste(schriften);
+    }
+    std::optional<Farbe> farbeWaehlen(QWidget*, Farbe start) override {
+        farbStarts.push_back(start);
+        return naechste(farben);
+    }
+
+    std::vector<Meldung> meldungen;
+    std::function<void(const QString&)> beiMeldung;
+    std::deque<std::optional<Schriftbeschreibung>> schriften; // answers, in order
+    std::deque<std::optional<Farbe>> farben;
+    std::vector<Schriftbeschreibung> schriftStarts;
+    std::vector<Farbe> farbStarts;
+
+private:
+    template <class T> static std::optional<T> naechste(std::deque<std::optional<T>>& schlange) {
+        if (schlange.empty()) {
+            return std::nullopt;
+        }
+        auto antwort = schlange.front();
+        schlange.pop_front();
+        return antwort;
+    }
+};
+
+// Puts Testdienste into the application's seam while it lives.
+class DiensteEingesetzt {
+public:
+    DiensteEingesetzt() {
+        auto neu = std::make_unique<Testdienste>();
+        dienste_ = neu.get();
+        vorher_ = Anwendung::instanz()->setzeDienste(std::move(neu));
+    }
+    ~DiensteEingesetzt() { Anwendung::instanz()->setzeDienste(std::move(vorher_)); }
+    DiensteEingesetzt(const DiensteEingesetzt&) = delete;
+    DiensteEingesetzt& operator=(const DiensteEingesetzt&) = delete;
+
+    Testdienste& operator*() const { return *dienste_; }
+    Testdienste* operator->() const { return dienste_; }
+
+private:
+    Testdienste* dienste_ = nullptr;
+    std::unique_ptr<Dialogdienste> vorher_;
+};
+
+} // namespace quorvia::test
