@@ -2,8 +2,6 @@
 
 #include "query/bewertung.h"
 
-#include <QPalette>
-
 namespace quorvia {
 
 EndeAbfrage::EndeAbfrage(std::string art, int gesamt, int richtig, int falsch, QWidget* eltern,
@@ -58,8 +56,10 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     default:
         return Dialog::beschriftungsfarben(id);
     }
-    // Transparent text over the dialog face colour, as the other labels stand.
-    return Beschriftungsfarben{text, true, palette().color(QPalette::Window)};
+    // Transparent text and no fill of its own: the value stands on what the frame paints
+    // behind it, like the labels beside it. A face-colour fill would show as a lighter box
+    // inside the frame, whose style shades its inside.
+    return Beschriftungsfarben{text, true, std::nullopt};
 }
 
 } // namespace quorvia

@@ -432,7 +432,7 @@ private:
     QString marke_;
 };
 
-TEST(Datenfehler, ShowsTheStopMessageAndEndsTheProgramWithStatusOne) {
+TEST(FensterDatenfehlerDeathTest, ShowsTheStopMessageAndEndsTheProgramWithStatusOne) {
     EXPECT_EXIT(
         {
             Anwendung::instanz()->setzeDienste(std::make_unique<MeldungAufStderr>());
@@ -441,7 +441,7 @@ TEST(Datenfehler, ShowsTheStopMessageAndEndsTheProgramWithStatusOne) {
         ::testing::ExitedWithCode(1), "MELDUNG\\[stop\\]: Die Datei .*Woerter.dat");
 }
 
-TEST(Datenfehler, AFailureInsideAWindowEndsTheProgramWithoutRunningItsDestructor) {
+TEST(FensterDatenfehlerDeathTest, AFailureInsideAWindowEndsTheProgramWithoutRunningItsDestructor) {
     // The death test runs this body again in a new process: the mark's place is handed
     // down through the environment so that both look at the same file.
     const char* const variable = "QUORVIA_TEST_DATENFEHLER_MARKE";
