@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -141,7 +140,7 @@ TEST(Dialog, VorlagenTexteUndArten) {
     Dialog haupt(QStringLiteral("Hauptmenue"));
     EXPECT_EQ(haupt.titel(), "Quorvia 2003 - Hauptmen\xFC");
     EXPECT_EQ(haupt.text(1021), "Abfragemodus w\xE4hlen");
-    EXPECT_NE(haupt.steuerelement<QGroupBox>(1021), nullptr);
+    EXPECT_NE(haupt.steuerelement<Rahmen>(1021), nullptr);
     EXPECT_NE(haupt.steuerelement<QRadioButton>(1011), nullptr);
     EXPECT_NE(haupt.steuerelement<QCheckBox>(1015), nullptr);
     EXPECT_FALSE(haupt.istSichtbar(1022));

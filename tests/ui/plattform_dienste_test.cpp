@@ -62,7 +62,8 @@ TEST(Dienste, QtMeldungIstTitelSymbolUndEinKnopf) {
             ASSERT_NE(box, nullptr);
             gesehen = true;
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorvia 2003"));
-            EXPECT_EQ(box->text(), QStringLiteral(u"Die Einstellungen wurden erfolgreich gespeichert!"));
+            EXPECT_EQ(box->text(),
+                      QStringLiteral(u"Die Einstellungen wurden erfolgreich gespeichert!"));
             EXPECT_EQ(box->icon(), f.icon);
             ASSERT_EQ(box->buttons().size(), 1);
             EXPECT_EQ(box->standardButton(box->buttons()[0]), QMessageBox::Ok);
@@ -96,12 +97,14 @@ TEST(Dienste, QtWaehlerGebenWahlOderAbbruch) {
         wahl->groessen()->setCurrentText(QStringLiteral("12"));
         wahl->accept();
     });
-    const auto gewaehlt = qt.schriftWaehlen(nullptr, {"Nimbus Sans", -11, 400, false});
+    const std::string art = ersatzschriftart().toStdString();
+    const auto gewaehlt = qt.schriftWaehlen(nullptr, {art, -11, 400, false});
     ASSERT_TRUE(gewaehlt.has_value());
-    EXPECT_EQ(gewaehlt->name, "Nimbus Sans");
+    EXPECT_EQ(gewaehlt->name, art);
     EXPECT_EQ(gewaehlt->hoehe, punkteZuHoehe(12, pixelProZollY()));
-    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
-    EXPECT_EQ(qt.schriftWaehlen(nullptr, {"Nimbus Sans", -11, 400, false}), std::nullopt);
+    QTimer::singleShot(0,
+                       [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
+    EXPECT_EQ(qt.schriftWaehlen(nullptr, {art, -11, 400, false}), std::nullopt);
 }
 
 TEST(Anwendung, HaeltDasHauptfenster) {
@@ -132,7 +135,8 @@ TEST(Anwendung, ProgrammsymbolInZweiGroessen) {
 // A window whose destruction would leave a trace on disk.
 class Spurfenster : public Dialog {
 public:
-    explicit Spurfenster(QString spur) : Dialog(QStringLiteral("EndeAbfrage")), spur_(std::move(spur)) {}
+    explicit Spurfenster(QString spur)
+        : Dialog(QStringLiteral("EndeAbfrage")), spur_(std::move(spur)) {}
     ~Spurfenster() override { std::ofstream(spur_.toStdString()) << "written"; }
 
 protected:
@@ -157,7 +161,8 @@ public:
         std::fprintf(stderr, "[%s] %s\n", symbol == Meldungssymbol::Stop ? "stop" : "info",
                      text.toUtf8().constData());
     }
-    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget*, const Schriftbeschreibung&) override {
+    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget*,
+                                                      const Schriftbeschreibung&) override {
         return std::nullopt;
     }
     std::optional<Farbe> farbeWaehlen(QWidget*, Farbe) override { return std::nullopt; }
@@ -174,9 +179,8 @@ TEST(DatenfehlerDeathTest, MeldungDannSofortEndeMitStatusEins) {
         SCOPED_TRACE(f.name);
         QTemporaryDir ordner;
         const QString spur = ordner.filePath(QStringLiteral("spur"));
-        const std::string erwartet = "\\[stop\\] " + QRegularExpression::escape(
-                                                       alsQString(meldung(f.art)))
-                                                       .toStdString();
+        const std::string erwartet =
+            "\\[stop\\] " + QRegularExpression::escape(alsQString(meldung(f.art))).toStdString();
         EXPECT_EXIT(
             {
                 Anwendung::instanz()->setzeDienste(std::make_unique<Stderrdienste>());

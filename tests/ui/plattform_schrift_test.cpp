@@ -86,15 +86,16 @@ TEST(Schrift, DialogeinheitenZuPixelnGerundet) {
 }
 
 TEST(Schriftwahl, BietetNurSkalierbareWaagerechteSchriftenBisZwoelfPunkte) {
+    const std::string art = quorvia::ersatzschriftart().toStdString();
     quorvia::Schriftwahl wahl(
-        {"Nimbus Sans", quorvia::punkteZuHoehe(10, quorvia::pixelProZollY()), 600, false});
+        {art, quorvia::punkteZuHoehe(10, quorvia::pixelProZollY()), 600, false});
     ASSERT_GT(wahl.schriftarten()->count(), 0);
     for (int i = 0; i < wahl.schriftarten()->count(); ++i) {
         const QString name = wahl.schriftarten()->item(i)->text();
         EXPECT_FALSE(name.startsWith(u'@')) << name.toStdString();
         EXPECT_TRUE(QFontDatabase::isScalable(name)) << name.toStdString();
     }
-    EXPECT_EQ(wahl.schriftarten()->currentItem()->text(), QStringLiteral("Nimbus Sans"));
+    EXPECT_EQ(wahl.schriftarten()->currentItem()->text().toStdString(), art);
     EXPECT_EQ(wahl.groessen()->itemText(wahl.groessen()->count() - 1), QStringLiteral("12"));
     QString dreizehn = QStringLiteral("13");
     int pos = 0;
@@ -103,7 +104,7 @@ TEST(Schriftwahl, BietetNurSkalierbareWaagerechteSchriftenBisZwoelfPunkte) {
 
     // Confirming untouched keeps everything, also the weight 600 no style list names.
     const Schriftbeschreibung unveraendert = wahl.gewaehlt();
-    EXPECT_EQ(unveraendert.name, "Nimbus Sans");
+    EXPECT_EQ(unveraendert.name, art);
     EXPECT_EQ(unveraendert.gewicht, 600);
     EXPECT_EQ(unveraendert.hoehe, quorvia::punkteZuHoehe(10, quorvia::pixelProZollY()));
 
@@ -112,10 +113,17 @@ TEST(Schriftwahl, BietetNurSkalierbareWaagerechteSchriftenBisZwoelfPunkte) {
     EXPECT_EQ(wahl.gewaehlt().hoehe, quorvia::punkteZuHoehe(7, quorvia::pixelProZollY()));
 
     // Choosing a style takes its weight and slant.
-    const auto treffer =
-        wahl.schriftschnitte()->findItems(QStringLiteral("Bold Italic"), Qt::MatchFixedString);
-    ASSERT_FALSE(treffer.isEmpty());
-    wahl.schriftschnitte()->setCurrentItem(treffer.front());
+    int fettKursiv = -1;
+    for (int i = 0; i < wahl.schriftschnitte()->count(); ++i) {
+        const QString schnitt = wahl.schriftschnitte()->item(i)->text();
+        if (QFontDatabase::weight(QString::fromStdString(art), schnitt) == 700 &&
+            QFontDatabase::font(QString::fromStdString(art), schnitt, 12).style() !=
+                QFont::StyleNormal) {
+            fettKursiv = i;
+        }
+    }
+    ASSERT_GE(fettKursiv, 0) << "no bold italic style of " << art;
+    wahl.schriftschnitte()->setCurrentRow(fettKursiv);
     EXPECT_EQ(wahl.gewaehlt().gewicht, 700);
     EXPECT_TRUE(wahl.gewaehlt().kursiv);
 }

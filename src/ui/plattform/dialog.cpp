@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -184,7 +183,7 @@ void Dialog::bauen() {
             break;
         }
         case Steuerart::Gruppe:
-            w = new QGroupBox(e.text, flaeche_);
+            w = new Rahmen(e.text, flaeche_);
             break;
         case Steuerart::Radio: {
             auto* r = new QRadioButton(e.text, flaeche_);
@@ -228,6 +227,9 @@ void Dialog::bauen() {
         }
         case Steuerart::Auswahl: {
             auto* a = new QComboBox(flaeche_);
+            // A narrow drop-down button, so that a box two digits wide still shows them.
+            a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; }"
+                                            " QComboBox::drop-down { width: 13px; }"));
             a->addItems(e.eintraege);
             if (e.sortiert) {
                 a->model()->sort(0);
@@ -490,8 +492,8 @@ void Dialog::setzeText(int id, std::string_view text) {
         k->setText(t);
     } else if (auto* f = qobject_cast<QLineEdit*>(w)) {
         f->setText(t);
-    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        g->setTitle(t);
+    } else if (auto* g = qobject_cast<Rahmen*>(w)) {
+        g->setzeTitel(t);
     } else if (auto* a = qobject_cast<QComboBox*>(w)) {
         const int i = a->findText(t, Qt::MatchFixedString);
         a->setCurrentIndex(i);
@@ -509,8 +511,8 @@ std::string Dialog::text(int id) const {
     if (auto* f = qobject_cast<QLineEdit*>(w)) {
         return alsKerntext(f->text());
     }
-    if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        return alsKerntext(g->title());
+    if (auto* g = qobject_cast<Rahmen*>(w)) {
+        return alsKerntext(g->titel());
     }
     if (auto* a = qobject_cast<QComboBox*>(w)) {
         return alsKerntext(a->currentText());

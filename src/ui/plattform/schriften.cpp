@@ -59,11 +59,17 @@ QString schriftartOhneHersteller(const QString& name) {
 }
 
 QString ersatzschriftart() {
-    static const QStringList vorzug{
-        QStringLiteral("Tahoma"),        QStringLiteral("Liberation Sans"),
-        QStringLiteral("Arimo"),         QStringLiteral("Nimbus Sans"),
-        QStringLiteral("Nimbus Sans L"), QStringLiteral("Helvetica"),
-        QStringLiteral("DejaVu Sans"),   QStringLiteral("Noto Sans")};
+    // Tahoma is what the templates were laid out with. Of the free faces DejaVu Sans
+    // comes closest: at 8 points its cell is as high, and every template text fits its
+    // box, which the Arial-like faces (narrow average, wide words) miss by a few pixels.
+    static const QStringList vorzug{QStringLiteral("Tahoma"),
+                                    QStringLiteral("DejaVu Sans"),
+                                    QStringLiteral("Bitstream Vera Sans"),
+                                    QStringLiteral("Verdana"),
+                                    QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("Arimo"),
+                                    QStringLiteral("Nimbus Sans"),
+                                    QStringLiteral("Noto Sans")};
     for (const QString& name : vorzug) {
         if (QFontDatabase::hasFamily(name)) {
             return name;

@@ -127,7 +127,8 @@ void Schriftwahl::schnitteFuellen() {
     for (const QString& schnitt : schnitte) {
         auto* eintrag = new QListWidgetItem(schnitt, schnitte_);
         const int gewicht = QFontDatabase::weight(art, schnitt);
-        const bool kursiv = QFontDatabase::italic(art, schnitt);
+        // Oblique styles count as italic, as the settings store only knows the two.
+        const bool kursiv = QFontDatabase::font(art, schnitt, 12).style() != QFont::StyleNormal;
         eintrag->setData(gewichtRolle, gewicht > 0 ? gewicht : 400);
         eintrag->setData(kursivRolle, kursiv);
         const int abstand = std::abs((gewicht > 0 ? gewicht : 400) - wunschGewicht_) +

@@ -73,6 +73,39 @@ void Beschriftung::paintEvent(QPaintEvent* ereignis) {
     maler.drawText(contentsRect(), flaggen, text_);
 }
 
+Rahmen::Rahmen(const QString& titel, QWidget* eltern) : QWidget(eltern), titel_(titel) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Rahmen::setzeTitel(const QString& titel) {
+    if (titel != titel_) {
+        titel_ = titel;
+        update();
+    }
+}
+
+void Rahmen::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    const QFontMetrics masse(font());
+    const int oben = titel_.isEmpty() ? 0 : masse.height() / 2;
+    // Etched: a dark line with a light one beside it.
+    const QRect aussen(0, oben, width() - 1, height() - oben - 1);
+    maler.setPen(palette().color(QPalette::Light));
+    maler.drawRect(aussen.translated(1, 1).adjusted(0, 0, -1, -1));
+    maler.setPen(palette().color(QPalette::Mid));
+    maler.drawRect(aussen.adjusted(0, 0, -1, -1));
+    if (titel_.isEmpty()) {
+        return;
+    }
+    const int links = masse.averageCharWidth() + 1;
+    const QRect text(links, 0, masse.horizontalAdvance(titel_) + 4, masse.height());
+    maler.fillRect(text, palette().color(QPalette::Window));
+    maler.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    maler.drawText(text, Qt::AlignCenter, titel_);
+}
+
 Flaeche::Flaeche(Dialog& dialog, QWidget* eltern) : QWidget(eltern), dialog_(dialog) {}
 
 void Flaeche::paintEvent(QPaintEvent*) {
@@ -126,10 +159,6 @@ bool Drehfeld::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
     }
     return QWidget::eventFilter(objekt, ereignis);
-}
-
-void Drehfeld::changeEvent(QEvent* ereignis) {
-    QWidget::changeEvent(ereignis);
 }
 
 void Drehfeld::resizeEvent(QResizeEvent*) {

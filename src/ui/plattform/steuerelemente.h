@@ -43,6 +43,23 @@ private:
     QColor letzteTextfarbe_;
 };
 
+// A group box drawn as a dialog frame: an etched rectangle whose top line runs through
+// the middle of the title. It takes no input, so controls placed over it work as usual.
+class Rahmen : public QWidget {
+    Q_OBJECT
+public:
+    Rahmen(const QString& titel, QWidget* eltern);
+
+    QString titel() const { return titel_; }
+    void setzeTitel(const QString& titel);
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    QString titel_;
+};
+
 // The client area: paints the window's background hook behind the controls.
 class Flaeche : public QWidget {
     Q_OBJECT
@@ -73,7 +90,6 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override; // arrow keys in the field
-    void changeEvent(QEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
