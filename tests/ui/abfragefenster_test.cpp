@@ -1,0 +1,553 @@
+#include "ui/abfragefenster.h"
+
+#include "fenster_testhilfe.h"
+
+#include "query/lobtabelle.h"
+#include "ui/plattform/schriften.h"
+#include "ui/plattform/steuerelemente.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quorvia {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace testhilfe;
+
+// What the automatic pause saw, and what it does instead of the real wait.
+struct Pausen {
+    struct Blick {
+        std::chrono::milliseconds dauer;
+        std::string knopf;
+        std::string menue;
+    };
+    std::vector<Blick> blicke;
+    std::function<void()> beiBeginn;
+    std::optional<std::chrono::milliseconds> ersatz = 1ms; // empty: the real wait
+};
+
+template <class Basis> class Beobachtet : public Basis {
+public:
+    explicit Beobachtet(Pausen& pausen) : pausen_(pausen) {}
+
+protected:
+    void pause(std::chrono::milliseconds dauer) override {
+        pausen_.blicke.push_back(
+            {dauer, this->text(abfrageIds::ok), this->menuetext(this->art().befehlOk())});
+        if (pausen_.beiBeginn) {
+            pausen_.beiBeginn();
+        }
+        Basis::pause(pausen_.ersatz.value_or(dauer));
+    }
+
+private:
+    Pausen& pausen_;
+};
+
+template <class T>
+std::unique_ptr<Abfragefenster> bauen(Pausen& pausen, int erste, int letzte, const std::string& von,
+                                      const std::string& bis) {
+    auto f = std::make_unique<Beobachtet<T>>(pausen);
+    if constexpr (requires { f->bereichSetzen(erste, letzte, von, bis); }) {
+        f->bereichSetzen(erste, letzte, von, bis);
+    } else {
+        EXPECT_TRUE(f->ladenUndPruefen());
+    }
+    return f;
+}
+
+// A window of the named class; range windows get the items of lessons von to bis.
+std::unique_ptr<Abfragefenster> fensterFuer(std::string_view klasse, Pausen& pausen,
+                                            const std::string& von = "01",
+                                            const std::string& bis = "01") {
+    const Kursart kurs = abfrageartVon(klasse).kurs;
+    const int erste = Lektionstabelle::ersterEintrag(kurs, von);
+    const int letzte = Lektionstabelle::letzterEintrag(kurs, bis);
+    if (klasse == "Option211")
+        return bauen<Option211>(pausen, erste, letzte, von, bis);
+    if (klasse == "Option212")
+        return bauen<Option212>(pausen, erste, letzte, von, bis);
+    if (klasse == "Option221")
+        return bauen<Option221>(pausen, erste, letzte, von, bis);
+    if (klasse == "Option222")
+        return bauen<Option222>(pausen, erste, letzte, von, bis);
+    if (klasse == "Option41")
+        return bauen<Option41>(pausen, erste, letzte, von, bis);
+    return bauen<Option42>(pausen, erste, letzte, von, bis);
+}
+
+void abarbeiten() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+enum class Weg { Knopf, Enter, Menue };
+
+class AbfragefensterTest : public ::testing::Test {
+protected:
+    void oeffnen(Abfragefenster& f) {
+        f.menuefensterSetzen(&menue);
+        menue.show();
+        Anwendung::instanz()->setzeHauptfenster(&f);
+        f.vorbereiten();
+        f.show();
+        abarbeiten();
+    }
+
+    static QLineEdit* feld(Abfragefenster& f) {
+        return f.steuerelement<QLineEdit>(abfrageIds::eingabe);
+    }
+
+    static void tippen(Abfragefenster& f, std::string_view antwort) {
+        feld(f)->clear();
+        QTest::keyClicks(feld(f), alsQString(antwort));
+    }
+
+    static void bestaetigen(Abfragefenster& f, Weg weg) {
+        switch (weg) {
+        case Weg::Knopf:
+            f.steuerelement<QPushButton>(abfrageIds::ok)->click();
+            break;
+        case Weg::Enter:
+            QTest::keyClick(feld(f), Qt::Key_Return);
+            break;
+        case Weg::Menue:
+            f.menuepunkt(f.art().befehlOk())->trigger();
+            break;
+        }
+    }
+
+    // The line of item n that the window asks for, and the one it shows as solution.
+    static std::string zeile(const Abfrageart& art, Zeile z, int n) {
+        return z == Zeile::Lateinisch ? lateinVon(art.kurs, n) : deutschVon(art.kurs, n);
+    }
+
+    static std::string lesen(Kursart kurs) {
+        return DatenDatei::lesen(ngPfad(kurs), Fehlerart::Unerwartet);
+    }
+
+    Arbeitsordner ordner;
+    Meldungen meldungen;
+    Zusammenfassungen zusammenfassungen;
+    Dialog menue{QStringLiteral("QuorviaInfo")};
+    Pausen pausen;
+};
+
+// ---------------------------------------------------------------------------------------
+// A whole query over lesson 01, typed into the field and confirmed three ways: every item
+// once, verdicts, praise, the waiting state, the summary, and the list written at the end.
+
+struct Ganzlauf {
+    std::string_view klasse;
+    Weg weg;
+};
+
+class GanzeAbfrage : public AbfragefensterTest, public ::testing::WithParamInterface<Ganzlauf> {};
+
+TEST_P(GanzeAbfrage, FragtJedenEintragEinmalUndSchreibtDieFalschen) {
+    const auto [klasse, weg] = GetParam();
+    auto f = fensterFuer(klasse, pausen);
+    const Abfrageart& art = f->art();
+    const int gesamt = Lektionstabelle::letzterEintrag(art.kurs, "01");
+    oeffnen(*f);
+    ASSERT_EQ(f->text(abfrageIds::anzahl), std::to_string(gesamt));
+
+    std::set<int> gefragt;
+    std::vector<int> falsche;
+    int richtig = 0;
+    int serie = 0;
+    for (int k = 0; k < gesamt; ++k) {
+        const std::string ausdruck = f->text(abfrageIds::ausdruck);
+        const int n = nummerAus(ausdruck);
+        ASSERT_EQ(ausdruck, zeile(art, art.gefragt, n));
+        EXPECT_TRUE(gefragt.insert(n).second) << "asked twice: " << n;
+        EXPECT_EQ(f->focusWidget(), feld(*f));
+
+        const bool soll = n % 2 == 0;
+        const std::string antwort = soll ? zeile(art, art.loesung(), n) : "falsch";
+        tippen(*f, antwort);
+        bestaetigen(*f, weg);
+
+        if (soll) {
+            ++richtig;
+            EXPECT_EQ(f->text(abfrageIds::meldungsfeld), Lobtabelle::lob(++serie));
+        } else {
+            falsche.push_back(n);
+            serie = 0;
+            EXPECT_EQ(f->text(abfrageIds::meldungsfeld), Lobtabelle::falsch);
+        }
+        EXPECT_EQ(f->text(abfrageIds::loesung), zeile(art, art.loesung(), n));
+        EXPECT_EQ(f->text(abfrageIds::richtig), std::to_string(richtig));
+        EXPECT_EQ(f->text(abfrageIds::falsch), std::to_string(static_cast<int>(falsche.size())));
+        EXPECT_EQ(f->text(abfrageIds::eingabe), antwort);
+        EXPECT_EQ(f->text(abfrageIds::ok), weiterKnopfText);
+        EXPECT_EQ(f->menuetext(art.befehlOk()), weiterMenueText);
+        EXPECT_EQ(f->focusWidget(), feld(*f));
+
+        bestaetigen(*f, weg);
+        if (k + 1 < gesamt) {
+            EXPECT_EQ(f->text(abfrageIds::ok), okText);
+            EXPECT_EQ(f->menuetext(art.befehlOk()), okText);
+            EXPECT_EQ(f->text(abfrageIds::eingabe), "");
+            EXPECT_EQ(f->text(abfrageIds::meldungsfeld), "");
+            EXPECT_EQ(f->text(abfrageIds::loesung), "");
+        }
+    }
+    abarbeiten();
+
+    EXPECT_EQ(static_cast<int>(gefragt.size()), gesamt);
+    EXPECT_TRUE(pausen.blicke.empty());
+    ASSERT_EQ(zusammenfassungen.liste.size(), 1u);
+    EXPECT_EQ(zusammenfassungen.liste[0],
+              (Zusammenfassungen::Werte{std::string(art.artText), gesamt, richtig,
+                                        static_cast<int>(falsche.size())}));
+    EXPECT_TRUE(f->istBeendet());
+    EXPECT_TRUE(f->zurueckZumMenue());
+    EXPECT_FALSE(menue.istBeendet());
+    EXPECT_EQ(Anwendung::instanz()->hauptfenster(), &menue);
+    EXPECT_TRUE(menue.isHidden()); // the menu shows itself again, not the window
+
+    f.reset();
+    EXPECT_EQ(lesen(art.kurs), nichtGewusstText(art.kurs, falsche));
+    EXPECT_TRUE(meldungen.liste.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DreiArten, GanzeAbfrage,
+    ::testing::Values(Ganzlauf{"Option211", Weg::Knopf}, Ganzlauf{"Option211", Weg::Enter},
+                      Ganzlauf{"Option211", Weg::Menue}, Ganzlauf{"Option221", Weg::Knopf},
+                      Ganzlauf{"Option221", Weg::Enter}, Ganzlauf{"Option221", Weg::Menue},
+                      Ganzlauf{"Option41", Weg::Knopf}, Ganzlauf{"Option41", Weg::Enter},
+                      Ganzlauf{"Option41", Weg::Menue}));
+
+// ---------------------------------------------------------------------------------------
+// Queries over the not-known list: all records asked, only the wrong ones kept.
+
+struct NichtGewusstLauf {
+    std::string_view klasse;
+    std::vector<int> liste;   // course items on the list, in its order
+    std::set<int> richtig;    // answered rightly
+    std::vector<int> bleiben; // what the file holds afterwards
+};
+
+class NichtGewusstAbfrage : public AbfragefensterTest,
+                            public ::testing::WithParamInterface<NichtGewusstLauf> {};
+
+TEST_P(NichtGewusstAbfrage, BehaeltNurDieFalschBeantworteten) {
+    const NichtGewusstLauf& lauf = GetParam();
+    const Kursart kurs = abfrageartVon(lauf.klasse).kurs;
+    DatenDatei::schreiben(ngPfad(kurs), nichtGewusstText(kurs, lauf.liste));
+
+    auto f = fensterFuer(lauf.klasse, pausen);
+    const Abfrageart& art = f->art();
+    oeffnen(*f);
+    EXPECT_EQ(f->text(abfrageIds::anzahl), std::to_string(lauf.liste.size()));
+    for (std::size_t k = 0; k < lauf.liste.size(); ++k) {
+        const int n = nummerAus(f->text(abfrageIds::ausdruck));
+        tippen(*f, lauf.richtig.contains(n) ? zeile(art, art.loesung(), n) : "");
+        bestaetigen(*f, Weg::Enter);
+        bestaetigen(*f, Weg::Enter);
+    }
+    abarbeiten();
+    ASSERT_EQ(zusammenfassungen.liste.size(), 1u);
+    EXPECT_EQ(zusammenfassungen.liste[0].gesamt, static_cast<int>(lauf.liste.size()));
+    EXPECT_EQ(zusammenfassungen.liste[0].richtig, static_cast<int>(lauf.richtig.size()));
+
+    f.reset();
+    EXPECT_EQ(lesen(kurs), nichtGewusstText(kurs, lauf.bleiben));
+    // An emptied list counts as no list at all for the next not-known window.
+    NichtGewusstListe danach(kurs);
+    EXPECT_EQ(danach.ladenUndPruefen(), !lauf.bleiben.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DreiArten, NichtGewusstAbfrage,
+    ::testing::Values(NichtGewusstLauf{"Option212", {5, 40, 130}, {5, 130}, {40}},
+                      NichtGewusstLauf{"Option222", {7, 8}, {}, {7, 8}},
+                      NichtGewusstLauf{"Option42", {3, 15, 40, 489}, {3, 15, 40, 489}, {}}));
+
+// ---------------------------------------------------------------------------------------
+// Button 1000 and the first menu item, in manual and in automatic mode.
+
+struct Modus {
+    bool automatisch;
+    int pause;
+};
+
+class AbfrageZustaende : public AbfragefensterTest, public ::testing::WithParamInterface<Modus> {};
+
+TEST_P(AbfrageZustaende, KnopfUndMenuepunkt) {
+    const Modus modus = GetParam();
+    AbfrageEinstellungen e;
+    e.automatisch = modus.automatisch;
+    e.pause = modus.pause;
+    ordner.einstellungen(e);
+
+    auto f = fensterFuer("Option211", pausen);
+    const int ok = f->art().befehlOk();
+    oeffnen(*f);
+    EXPECT_EQ(f->text(abfrageIds::ok), okText);
+    EXPECT_EQ(f->menuetext(ok), okText);
+    for (int runde = 1; runde <= 2; ++runde) {
+        tippen(*f, "falsch");
+        bestaetigen(*f, Weg::Knopf);
+        if (modus.automatisch) {
+            // The verdict was shown, the pause taken, and the next item is up already.
+            ASSERT_EQ(pausen.blicke.size(), static_cast<std::size_t>(runde));
+            EXPECT_EQ(pausen.blicke.back().dauer, std::chrono::milliseconds(modus.pause * 1000));
+            EXPECT_EQ(pausen.blicke.back().knopf, okText);
+            EXPECT_EQ(pausen.blicke.back().menue, okText);
+            EXPECT_EQ(f->ablauf()->anzahlGefragt(), runde + 1);
+            EXPECT_EQ(f->text(abfrageIds::meldungsfeld), "");
+        } else {
+            EXPECT_EQ(f->text(abfrageIds::ok), weiterKnopfText);
+            EXPECT_EQ(f->menuetext(ok), weiterMenueText);
+            EXPECT_EQ(f->ablauf()->anzahlGefragt(), runde);
+            bestaetigen(*f, Weg::Knopf);
+            EXPECT_TRUE(pausen.blicke.empty());
+        }
+        EXPECT_EQ(f->text(abfrageIds::ok), okText);
+        EXPECT_EQ(f->menuetext(ok), okText);
+        EXPECT_EQ(f->text(abfrageIds::falsch), std::to_string(runde));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modi, AbfrageZustaende,
+                         ::testing::Values(Modus{false, 3}, Modus{true, 1}, Modus{true, 7}));
+
+// The real wait: closing the window during it ends the wait, runs no further item and no
+// summary on the closed window, and still writes the list.
+TEST_F(AbfragefensterTest, SchliessenInDerPauseFragtNichtWeiter) {
+    AbfrageEinstellungen e;
+    e.automatisch = true;
+    e.pause = 10;
+    ordner.einstellungen(e);
+    pausen.ersatz.reset();
+
+    auto f = std::make_unique<Beobachtet<Option211>>(pausen);
+    f->bereichSetzen(31, 31, "02", "02"); // one item: the next step would be the summary
+    oeffnen(*f);
+    const std::string ausdruck = f->text(abfrageIds::ausdruck);
+    bool warWaehrendPausiert = false;
+    pausen.beiBeginn = [&] {
+        QTimer::singleShot(50, f.get(), [&] {
+            warWaehrendPausiert = f->pausiert();
+            f->close(); // the close box
+        });
+    };
+    QElapsedTimer uhr;
+    uhr.start();
+    tippen(*f, "falsch");
+    bestaetigen(*f, Weg::Knopf);
+    abarbeiten();
+
+    EXPECT_TRUE(warWaehrendPausiert);
+    EXPECT_LT(uhr.elapsed(), 5000);
+    EXPECT_TRUE(f->istBeendet());
+    EXPECT_EQ(f->text(abfrageIds::ausdruck), ausdruck);
+    EXPECT_EQ(f->text(abfrageIds::meldungsfeld), Lobtabelle::falsch);
+    EXPECT_TRUE(zusammenfassungen.liste.empty());
+    EXPECT_FALSE(f->zurueckZumMenue());
+    EXPECT_TRUE(menue.istBeendet());
+
+    f.reset();
+    EXPECT_EQ(lesen(Kursart::Woerter), nichtGewusstText(Kursart::Woerter, {31}));
+}
+
+// ---------------------------------------------------------------------------------------
+// Every way out writes the list; only "Hauptmenü" leads back to the menu. Escape does
+// nothing.
+
+enum class Ausgang {
+    HauptmenueKnopf,
+    HauptmenueMenue,
+    BeendenKnopf,
+    BeendenMenue,
+    Schliessfeld,
+    Escape
+};
+
+struct Ausgangsfall {
+    std::string_view klasse;
+    Ausgang ausgang;
+};
+
+class AbfrageAusgaenge : public AbfragefensterTest, public ::testing::WithParamInterface<Ausgangsfall> {};
+
+TEST_P(AbfrageAusgaenge, SchreibenDieListe) {
+    const auto [klasse, ausgang] = GetParam();
+    auto f = fensterFuer(klasse, pausen);
+    const Abfrageart& art = f->art();
+    oeffnen(*f);
+    EXPECT_TRUE(menue.isHidden());
+    const int n = nummerAus(f->text(abfrageIds::ausdruck));
+    tippen(*f, "falsch");
+    bestaetigen(*f, Weg::Knopf);
+
+    switch (ausgang) {
+    case Ausgang::HauptmenueKnopf:
+        f->steuerelement<QPushButton>(abfrageIds::hauptmenue)->click();
+        break;
+    case Ausgang::HauptmenueMenue:
+        f->menuepunkt(art.befehlHauptmenue())->trigger();
+        break;
+    case Ausgang::BeendenKnopf:
+        f->steuerelement<QPushButton>(abfrageIds::beenden)->click();
+        break;
+    case Ausgang::BeendenMenue:
+        f->menuepunkt(art.befehlBeenden())->trigger();
+        break;
+    case Ausgang::Schliessfeld:
+        f->close();
+        break;
+    case Ausgang::Escape:
+        QTest::keyClick(feld(*f), Qt::Key_Escape);
+        break;
+    }
+    abarbeiten();
+
+    const bool zurueck = ausgang == Ausgang::HauptmenueKnopf || ausgang == Ausgang::HauptmenueMenue;
+    const bool zu = ausgang != Ausgang::Escape;
+    EXPECT_EQ(f->istBeendet(), zu);
+    EXPECT_EQ(f->zurueckZumMenue(), zurueck);
+    EXPECT_EQ(menue.istBeendet(), zu && !zurueck);
+    EXPECT_EQ(Anwendung::instanz()->hauptfenster(), zu ? &menue : f.get());
+    EXPECT_TRUE(zusammenfassungen.liste.empty());
+
+    f.reset();
+    EXPECT_EQ(lesen(art.kurs), nichtGewusstText(art.kurs, {n}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wege, AbfrageAusgaenge,
+                         ::testing::Values(Ausgangsfall{"Option211", Ausgang::HauptmenueKnopf},
+                                           Ausgangsfall{"Option221", Ausgang::HauptmenueMenue},
+                                           Ausgangsfall{"Option41", Ausgang::BeendenKnopf},
+                                           Ausgangsfall{"Option211", Ausgang::BeendenMenue},
+                                           Ausgangsfall{"Option221", Ausgang::Schliessfeld},
+                                           Ausgangsfall{"Option41", Ausgang::Escape}));
+
+// ---------------------------------------------------------------------------------------
+// Titles, heading and fonts, and the label colours of all six windows.
+
+struct Aussehen {
+    std::string_view klasse;
+    std::string titel;
+    std::string ueberschrift;
+    std::string anzahl;
+};
+
+class AbfrageAussehen : public AbfragefensterTest,
+                        public ::testing::WithParamInterface<Aussehen> {};
+
+TEST_P(AbfrageAussehen, TitelSchriftenUndFarben) {
+    const Aussehen& soll = GetParam();
+    DatenDatei::schreiben(ngPfad(Kursart::Woerter), nichtGewusstText(Kursart::Woerter, {1, 2, 3}));
+    DatenDatei::schreiben(ngPfad(Kursart::Stammformen),
+                          nichtGewusstText(Kursart::Stammformen, {1, 2}));
+    AbfrageEinstellungen e;
+    e.ausdruckFarbe = rgb(10, 20, 30);
+    e.meldungFarbe = rgb(40, 50, 60);
+    e.loesungFarbe = rgb(70, 80, 90);
+    ordner.einstellungen(e);
+
+    auto f = fensterFuer(soll.klasse, pausen, "03", "05");
+    oeffnen(*f);
+    EXPECT_EQ(f->titel(), soll.titel);
+    EXPECT_EQ(f->text(abfrageIds::ueberschrift), soll.ueberschrift);
+    EXPECT_EQ(f->text(abfrageIds::anzahl), soll.anzahl);
+
+    const Schriftbeschreibung kopf = f->schrift(abfrageIds::ueberschrift);
+    EXPECT_EQ(kopf.gewicht, 700);
+    EXPECT_EQ(kopf.hoehe, punkteZuHoehe(13, pixelProZollY()));
+    const int dialoghoehe = alsSchriftbeschreibung(f->font()).hoehe;
+    for (int id = abfrageIds::anzahl; id <= abfrageIds::loesung; ++id) {
+        EXPECT_EQ(f->schrift(id).gewicht, 700) << id;
+        EXPECT_EQ(f->schrift(id).hoehe, dialoghoehe) << id;
+    }
+
+    const std::vector<std::pair<int, QColor>> farben{
+        {abfrageIds::richtig, QColor(0, 128, 0)},
+        {abfrageIds::falsch, QColor(255, 0, 0)},
+        {abfrageIds::ausdruck, QColor(10, 20, 30)},
+        {abfrageIds::meldungsfeld, QColor(40, 50, 60)},
+        {abfrageIds::loesung, QColor(70, 80, 90)},
+        {abfrageIds::anzahl, f->palette().color(QPalette::WindowText)}};
+    for (const auto& [id, farbe] : farben) {
+        auto* b = f->steuerelement<Beschriftung>(id);
+        b->repaint();
+        EXPECT_EQ(b->letzteTextfarbe(), farbe) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SechsFenster, AbfrageAussehen,
+    ::testing::Values(
+        Aussehen{"Option211", "Quorvia 2003 - W\xF6rter abfragen - Lektion 03 bis Lektion 05",
+                 "W\xF6rter abfragen", "95"},
+        Aussehen{"Option212", "Quorvia 2003 - W\xF6rter abfragen - nicht gewusste W\xF6rter",
+                 "W\xF6rter abfragen", "3"},
+        Aussehen{"Option221", "Quorvia 2003 - W\xF6rter abfragen - Lektion 03 bis Lektion 05",
+                 "W\xF6rter abfragen", "95"},
+        Aussehen{"Option222", "Quorvia 2003 - W\xF6rter abfragen - nicht gewusste W\xF6rter",
+                 "W\xF6rter abfragen", "3"},
+        Aussehen{"Option41", "Quorvia 2003 - Stammformen abfragen - Lektion 03 bis Lektion 05",
+                 "Stammformen abfragen", "26"},
+        Aussehen{"Option42", "Quorvia 2003 - Stammformen abfragen - nicht gewusste Stammformen",
+                 "Stammformen abfragen", "2"}));
+
+// ---------------------------------------------------------------------------------------
+// Failures.
+
+TEST_F(AbfragefensterTest, FehlendesBildSchliesstNachEinerMeldung) {
+    std::filesystem::remove(pfade::bildKlein);
+    auto f = fensterFuer("Option221", pausen);
+    oeffnen(*f);
+    QTest::qWait(50);
+    f->repaint();
+    abarbeiten();
+    ASSERT_EQ(meldungen.liste.size(), 1u);
+    EXPECT_EQ(meldungen.liste[0].text, kleinesBild.meldung);
+    EXPECT_EQ(meldungen.liste[0].symbol, Meldungssymbol::Stop);
+    EXPECT_TRUE(f->istBeendet());
+    EXPECT_FALSE(f->zurueckZumMenue());
+    EXPECT_TRUE(menue.istBeendet());
+    f.reset();
+    EXPECT_TRUE(DatenDatei::existiert(ngPfad(Kursart::Woerter)));
+}
+
+TEST_F(AbfragefensterTest, NichtGewusstFensterOhneListeSchreibtNichts) {
+    Option212 f;
+    EXPECT_FALSE(f.ladenUndPruefen());
+    EXPECT_FALSE(DatenDatei::existiert(ngPfad(Kursart::Woerter)));
+}
+
+using AbfragefensterTod = AbfragefensterTest;
+
+// A list that cannot be written back ends the program with the failure's message.
+TEST_F(AbfragefensterTod, SpeicherfehlerBeendetDasProgramm) {
+    EXPECT_EXIT(
+        {
+            auto f = fensterFuer("Option211", pausen);
+            oeffnen(*f);
+            std::filesystem::create_directories(ngPfad(Kursart::Woerter)); // a folder in the way
+            f.reset();
+        },
+        ::testing::ExitedWithCode(1), "");
+}
+
+} // namespace
+} // namespace quorvia
