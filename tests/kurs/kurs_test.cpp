@@ -201,6 +201,14 @@ TEST_P(KursTest, EveryPairIsDistinctAndFoundAgainByItsLines) {
         EXPECT_EQ(liste_.nummerVon(e.lateinisch, e.deutsch), e.nummer) << zeigen(e);
     }
     EXPECT_EQ(static_cast<int>(paare.size()), Lektionstabelle::anzahlGesamt(art()));
+    if (art() == Kursart::Stammformen) {
+        // The query shows only the meaning, so no two verbs may share it.
+        std::map<std::string, int> bedeutungen;
+        for (const Eintrag& e : eintraege_) {
+            const auto [it, neu] = bedeutungen.emplace(e.deutsch, e.nummer);
+            EXPECT_TRUE(neu) << zeigen(e) << " means the same as item " << it->second;
+        }
+    }
 }
 
 TEST_P(KursTest, EveryLineIsTypeableWindows1252WithoutMarkerCharacters) {
