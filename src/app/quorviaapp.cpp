@@ -1,0 +1,44 @@
+#include "app/quorviaapp.h"
+
+#include "app/hauptmenue.h"
+#include "data/datendatei.h"
+#include "ui/plattform/dienste.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <exception>
+#include <utility>
+
+namespace quorvia {
+
+QuorviaApp::QuorviaApp(int& argc, char** argv) : Anwendung(argc, argv) {}
+
+QuorviaApp* QuorviaApp::instanz() {
+    return qobject_cast<QuorviaApp*>(QCoreApplication::instance());
+}
+
+int QuorviaApp::starten(EinstellungsSpeicher speicher) {
+    // Qt's widgets need no separate initialisation of list views and spin controls.
+    try {
+        Hauptmenue menue(std::move(speicher));
+        hauptmenue_ = &menue;
+        setzeHauptfenster(&menue);
+        menue.ausfuehren();
+        hauptmenue_ = nullptr;
+    } catch (const DatenFehler& f) {
+        datenfehlerBeenden(f.art());
+    } catch (const std::exception&) {
+        datenfehlerBeenden(Fehlerart::Unerwartet);
+    }
+    setzeHauptfenster(nullptr);
+    // No window outlives the menu: whatever is still open (a help viewer) goes with it.
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (fenster->isVisible()) {
+            fenster->close();
+        }
+    }
+    return 0;
+}
+
+} // namespace quorvia
