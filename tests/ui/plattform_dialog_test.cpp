@@ -371,6 +371,33 @@ TEST(Dialog, BefehleVonKnoepfenTastenUndFeldern) {
     }
 }
 
+TEST(Dialog, AltBuchstabeGehoertDemKnopf) {
+    struct Fall {
+        const char* vorlage;
+        Qt::Key taste;
+        std::vector<std::string> erwartet;
+    };
+    const Fall faelle[] = {
+        {"105", Qt::Key_H, {"befehl 1001"}}, // "&Hauptmenü" beside the menu "&Hilfe"
+        {"105", Qt::Key_B, {"befehl 1002"}},
+        {"Option11", Qt::Key_H, {"befehl 1000"}},
+        {"Hauptmenue", Qt::Key_B, {"befehl 1001"}},
+        {"Hauptmenue", Qt::Key_E, {}}, // only the menu item "&Einstellungen", in a closed popup
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.vorlage) + " " + std::to_string(f.taste));
+        Protokollfenster d{QString::fromLatin1(f.vorlage)};
+        d.beiBefehl = [](int) {
+        };
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        d.fokusSetzen(d.steuerelement(1024) != nullptr ? 1024 : 1000);
+        QTest::keyClick(&d, f.taste, Qt::AltModifier);
+        EXPECT_EQ(befehle(d), f.erwartet);
+    }
+}
+
 TEST(Dialog, AuswahlMeldetNurWahlDesSchuelers) {
     Protokollfenster d(QStringLiteral("Hauptmenue"));
     d.auswahlSetzen(1013, 4);

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QShowEvent>
 
 namespace quorvia {
@@ -179,6 +180,7 @@ void Dialog::bauen() {
             }
             const int id = e.id;
             connect(k, &QPushButton::clicked, this, [this, id] { befehlSenden(id); });
+            k->installEventFilter(this);
             w = k;
             break;
         }
@@ -199,6 +201,7 @@ void Dialog::bauen() {
             }
             const int id = e.id;
             connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
+            r->installEventFilter(this);
             w = r;
             break;
         }
@@ -206,6 +209,7 @@ void Dialog::bauen() {
             auto* k = new QCheckBox(e.text, flaeche_);
             const int id = e.id;
             connect(k, &QCheckBox::clicked, this, [this, id] { befehlSenden(id); });
+            k->installEventFilter(this);
             w = k;
             break;
         }
@@ -298,6 +302,7 @@ void Dialog::bauen() {
 void Dialog::menueBauen(const Menuevorlage& menue) {
     menueleiste_ = new QMenuBar(this);
     menueleiste_->setNativeMenuBar(false);
+    menueleiste_->installEventFilter(this);
     for (const auto& popup : menue.popups) {
         QMenu* m = menueleiste_->addMenu(popup.text);
         for (const auto& punkt : popup.punkte) {
@@ -404,6 +409,32 @@ bool Dialog::event(QEvent* ereignis) {
         return true;
     }
     return QDialog::event(ereignis);
+}
+
+bool Dialog::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::Shortcut) {
+        const auto* kurz = static_cast<QShortcutEvent*>(ereignis);
+        // A button's Alt+letter clicks it at once (Qt would animate the click later).
+        // The letter a button and a menu title share ("&Hauptmenü", "&Hilfe") belongs to
+        // the button, as in a dialog; Qt would only move the focus between the two.
+        QAbstractButton* knopf = qobject_cast<QAbstractButton*>(objekt);
+        if (knopf == nullptr && objekt == menueleiste_ && kurz->isAmbiguous()) {
+            for (const auto& [id, w] : elemente_) {
+                auto* k = qobject_cast<QAbstractButton*>(w);
+                if (k != nullptr && k->isEnabled() && k->isVisibleTo(this) &&
+                    QKeySequence::mnemonic(k->text()) == kurz->key()) {
+                    knopf = k;
+                    break;
+                }
+            }
+        }
+        if (knopf != nullptr && knopf->isEnabled()) {
+            knopf->setFocus(Qt::ShortcutFocusReason);
+            knopf->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 void Dialog::closeEvent(QCloseEvent* ereignis) {
