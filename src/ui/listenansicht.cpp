@@ -5,8 +5,10 @@
 #include "settings/schrift.h"
 #include "ui/plattform/schriften.h"
 
+#include <charconv>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace quorvia {
 
@@ -19,6 +21,56 @@ std::string_view kurspfad(Kursart kurs) {
 Fehlerart kursfehler(Kursart kurs) {
     return kurs == Kursart::Woerter ? Fehlerart::WoerterNichtLadbar
                                     : Fehlerart::StammformenNichtLadbar;
+}
+
+// The number of a marker line "#n#" (decimal, no sign, no leading zero), or 0.
+int markennummer(std::string_view zeile) {
+    if (zeile.size() < 3 || zeile.front() != '#' || zeile.back() != '#' || zeile[1] < '1' ||
+        zeile[1] > '9') {
+        return 0;
+    }
+    int n = 0;
+    const char* ende = zeile.data() + zeile.size() - 1;
+    const auto [stelle, fehler] = std::from_chars(zeile.data() + 1, ende, n);
+    return fehler == std::errc() && stelle == ende ? n : 0;
+}
+
+// Items erste to letzte, each exactly as Eintragsliste::eintrag reads it (the first marker
+// line of its number, then the next two lines), found in one pass over the text rather
+// than one search from the start per row: a view of the whole course stays quick.
+std::vector<Eintrag> eintraegeLesen(const Eintragsliste& liste, int erste, int letzte) {
+    if (letzte < erste) {
+        return {};
+    }
+    const std::string_view text = liste.text();
+    const auto anzahl = static_cast<std::size_t>(letzte - erste + 1);
+    std::vector<std::size_t> anfang(anzahl, std::string_view::npos);
+    for (std::size_t pos = 0;;) {
+        const std::string_view zeile = naechstesToken(text, pos);
+        if (pos == std::string_view::npos) {
+            break;
+        }
+        const int n = markennummer(zeile);
+        if (n >= 1 && n >= erste && n <= letzte) {
+            std::size_t& a = anfang[static_cast<std::size_t>(n - erste)];
+            if (a == std::string_view::npos) {
+                a = static_cast<std::size_t>(zeile.data() - text.data());
+            }
+        }
+    }
+    std::vector<Eintrag> eintraege(anzahl);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        std::size_t pos = anfang[i];
+        if (pos == std::string_view::npos) {
+            continue; // no such item: an empty one, as eintrag gives
+        }
+        naechstesToken(text, pos);
+        const std::string_view lateinisch = naechstesToken(text, pos);
+        const std::string_view deutsch = naechstesToken(text, pos);
+        eintraege[i] = {erste + static_cast<int>(i), std::string(rautenEntfernen(lateinisch)),
+                        std::string(rautenEntfernen(deutsch))};
+    }
+    return eintraege;
 }
 
 } // namespace
@@ -92,10 +144,11 @@ void Listenansicht::oeffnen() {
 }
 
 void Listenansicht::bereichFuellen() {
+    const std::vector<Eintrag> eintraege = eintraegeLesen(kurs_, erste_, letzte_);
     int zeile = 0;
     for (int n = erste_; n <= letzte_; ++n) {
         const int index = zeileEinfuegen(ansichtIds::liste, zeile, art_.platzhalter);
-        const Eintrag e = kurs_.eintrag(n);
+        const Eintrag& e = eintraege[static_cast<std::size_t>(n - erste_)];
         if (const auto lektion = Lektionstabelle::lektionVon(art_.kurs, n)) {
             zelleSetzen(ansichtIds::liste, index, 0, *lektion);
         }

@@ -140,6 +140,28 @@ TEST_F(ListenansichtTest, UnbekannterDatensatzOhneLektion) {
     EXPECT_EQ(zeilen(*f), soll);
 }
 
+// The rows hold what Eintragsliste::eintrag reads, also from an odd course file: numbers
+// out of order and twice, a number missing, a leading zero, marker-like text in a line.
+TEST_F(ListenansichtTest, ZeilenLesenWieEintrag) {
+    const std::string text = "\r\n" + datensatz(2, "b", "B") + datensatz(1, "a", "A") +
+                             datensatz(3, "c#3#", "#4#C") + datensatz(2, "b2", "B2") +
+                             "#05#\r\n#x#\r\n#X#\r\n\r\n" + datensatz(6, "f", "F") + "#7#";
+    DatenDatei::schreiben(std::string(pfade::woerter), text);
+    const Eintragsliste kurs(text);
+    Option11 f;
+    f.bereichSetzen(1, 8, "01", "01");
+    oeffnen(f);
+    ASSERT_EQ(f.zeilenAnzahl(ansichtIds::liste), 8);
+    for (int n = 1; n <= 8; ++n) {
+        const Eintrag e = kurs.eintrag(n);
+        EXPECT_EQ(f.zelle(ansichtIds::liste, n - 1, 0), "01") << n;
+        EXPECT_EQ(f.zelle(ansichtIds::liste, n - 1, 1), e.lateinisch) << n;
+        EXPECT_EQ(f.zelle(ansichtIds::liste, n - 1, 2), e.deutsch) << n;
+    }
+    EXPECT_EQ(f.zelle(ansichtIds::liste, 1, 1), "b");
+    EXPECT_EQ(f.zelle(ansichtIds::liste, 4, 1), "");
+}
+
 // ---------------------------------------------------------------------------------------
 // Titles, heading, columns.
 

@@ -1,0 +1,163 @@
+// Opening a query window over all 1583 words until the first item is shown, and list
+// views of all 1583 words until their rows are filled.
+
+#include "data/datendatei.h"
+#include "data/lektionstabelle.h"
+#include "data/pfade.h"
+#include "settings/einstellungsspeicher.h"
+#include "ui/abfragefenster.h"
+#include "ui/listenansicht.h"
+#include "ui/plattform/anwendung.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace quorvia;
+namespace fs = std::filesystem;
+
+// Line lengths of the shipped course, roughly, for a build that has not compiled it yet.
+std::string ersatzkurs(Kursart kurs) {
+    std::string t;
+    for (int n = 1; n <= Lektionstabelle::anzahlGesamt(kurs); ++n) {
+        const std::string z = std::to_string(n);
+        t += "#" + z + "#\r\n#verbum" + z + ", verbi n. (m. Gen.)#\r\n#Wort" + z +
+             ", Ausdruck, Rede#\r\n\r\n";
+    }
+    return t;
+}
+
+// A working directory of the benchmark's own, so that the lists the windows write do not
+// land in the build's.
+class Arbeitsordner {
+public:
+    Arbeitsordner() : vorher_(fs::current_path()) {
+        const fs::path ziel = ordner_.path().toStdString();
+        fs::create_directories(ziel / "Woerter");
+        fs::create_directories(ziel / "Stammformen");
+        fs::create_directories(ziel / "Bilder");
+        const fs::path quelle = QUORVIA_ARBEITSORDNER;
+        for (const std::string_view datei : {pfade::woerter, pfade::stammformen}) {
+            if (fs::exists(quelle / datei)) {
+                fs::copy_file(quelle / datei, ziel / datei);
+            } else {
+                DatenDatei::schreiben(
+                    ziel / datei,
+                    ersatzkurs(datei == pfade::woerter ? Kursart::Woerter : Kursart::Stammformen));
+            }
+        }
+        if (fs::exists(quelle / pfade::bildKlein)) {
+            fs::copy_file(quelle / pfade::bildKlein, ziel / pfade::bildKlein);
+        } else {
+            QImage bild(96, 128, QImage::Format_RGB32);
+            bild.fill(Qt::gray);
+            bild.save(QString::fromStdString((ziel / pfade::bildKlein).string()), "PNG");
+        }
+        fs::current_path(ziel);
+        wortkurs = DatenDatei::lesen(std::string(pfade::woerter), Fehlerart::WoerterNichtLadbar);
+    }
+    ~Arbeitsordner() { fs::current_path(vorher_); }
+
+    std::string wortkurs;
+
+private:
+    QTemporaryDir ordner_;
+    fs::path vorher_;
+};
+
+Arbeitsordner& ordner() {
+    static Arbeitsordner o;
+    return o;
+}
+
+void AbfragefensterBisZumErstenEintrag(benchmark::State& state) {
+    ordner();
+    const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
+    for (auto _ : state) {
+        auto f = std::make_unique<Option211>();
+        f->bereichSetzen(1, letzte, "01", "50");
+        f->vorbereiten();
+        f->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(f->text(abfrageIds::ausdruck));
+        state.PauseTiming();
+        f.reset(); // writes the not-known list
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(AbfragefensterBisZumErstenEintrag)->Unit(benchmark::kMillisecond);
+
+void ListenansichtAllerWoerter(benchmark::State& state) {
+    ordner();
+    const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
+    for (auto _ : state) {
+        auto f = std::make_unique<Option11>();
+        f->bereichSetzen(1, letzte, "01", "50");
+        f->vorbereiten();
+        f->show();
+        QCoreApplication::processEvents();
+        if (f->zeilenAnzahl(ansichtIds::liste) != letzte) {
+            state.SkipWithError("rows missing");
+        }
+        state.PauseTiming();
+        f.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ListenansichtAllerWoerter)->Unit(benchmark::kMillisecond);
+
+// The not-known view holding every word: each record looked up in the course and placed
+// by its lesson.
+void NichtGewusstAnsichtAllerWoerter(benchmark::State& state) {
+    const Arbeitsordner& o = ordner();
+    const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
+    // Every word, last lesson first, so that each row is placed before all others.
+    Eintragsliste kurs(o.wortkurs);
+    Eintragsliste liste{std::string(NichtGewusstListe::leererText)};
+    for (int n = letzte; n >= 1; --n) {
+        const Eintrag e = kurs.eintrag(n);
+        liste.anhaengen(e.lateinisch, e.deutsch);
+    }
+    DatenDatei::schreiben(std::string(pfade::ngWoerter), liste.text());
+    for (auto _ : state) {
+        auto f = std::make_unique<Option12>();
+        f->ladenUndPruefen();
+        f->vorbereiten();
+        f->show();
+        QCoreApplication::processEvents();
+        if (f->zeilenAnzahl(ansichtIds::liste) != liste.anzahl()) {
+            state.SkipWithError("rows missing");
+        }
+        state.PauseTiming();
+        f.reset();
+        state.ResumeTiming();
+    }
+    std::filesystem::remove(std::string(pfade::ngWoerter));
+}
+BENCHMARK(NichtGewusstAnsichtAllerWoerter)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The benchmark is no program of its own: without a display it draws offscreen.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    quorvia::Anwendung anwendung(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

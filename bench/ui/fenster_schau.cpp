@@ -1,0 +1,76 @@
+// Opens one option window on a real display for a screenshot: a query window after a
+// wrong answer (verdict, solution and the ">" state visible) or a list view of lessons
+// 01 to 50. The window closes by itself after the given seconds. Not part of the program.
+//
+//   fenster_schau Option211|Option221|Option41|Option11|Option31 [sekunden [arbeitsordner]]
+
+#include "data/lektionstabelle.h"
+#include "ui/abfragefenster.h"
+#include "ui/listenansicht.h"
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/text.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace quorvia;
+namespace fs = std::filesystem;
+
+template <class Fenster> int zeigen(Fenster& f, int sekunden, Kursart kurs, bool abfrage) {
+    f.bereichSetzen(1, Lektionstabelle::letzterEintrag(kurs, abfrage ? "01" : "50"), "01",
+                    abfrage ? "01" : "50");
+    QTimer::singleShot(sekunden * 1000, &f, [&f] { f.beenden(0); });
+    if constexpr (std::is_base_of_v<Abfragefenster, Fenster>) {
+        QTimer::singleShot(300, &f, [&f] {
+            f.template steuerelement<QLineEdit>(abfrageIds::eingabe)
+                ->setText(QStringLiteral("amo, amare"));
+            f.befehlAusloesen(abfrageIds::ok);
+        });
+    }
+    f.ausfuehren();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "fenster_schau KLASSE [sekunden [arbeitsordner]]\n");
+        return 2;
+    }
+    const std::string_view klasse = argv[1];
+    const int sekunden = argc > 2 ? std::stoi(argv[2]) : 5;
+    // The build's working directory holds the course and the pictures; lists written by
+    // the window go to a copy.
+    const fs::path kopie = fs::temp_directory_path() / "quorvia-fenster-schau";
+    fs::remove_all(kopie);
+    fs::copy(argc > 3 ? argv[3] : QUORVIA_ARBEITSORDNER, kopie, fs::copy_options::recursive);
+    fs::current_path(kopie);
+
+    Anwendung anwendung(argc, argv);
+    if (klasse == "Option211") {
+        Option211 f;
+        return zeigen(f, sekunden, Kursart::Woerter, true);
+    }
+    if (klasse == "Option221") {
+        Option221 f;
+        return zeigen(f, sekunden, Kursart::Woerter, true);
+    }
+    if (klasse == "Option41") {
+        Option41 f;
+        return zeigen(f, sekunden, Kursart::Stammformen, true);
+    }
+    if (klasse == "Option31") {
+        Option31 f;
+        return zeigen(f, sekunden, Kursart::Stammformen, false);
+    }
+    Option11 f;
+    return zeigen(f, sekunden, Kursart::Woerter, false);
+}
