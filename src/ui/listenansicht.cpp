@@ -160,10 +160,9 @@ void Listenansicht::bereichFuellen() {
 
 void Listenansicht::nichtGewusstFuellen() {
     const Eintragsliste& liste = nichtGewusst_.liste();
-    const int letzte = liste.anzahl();
+    const std::vector<Eintrag> eintraege = eintraegeLesen(liste, 1, liste.anzahl());
     int zeile = 0;
-    for (int i = 1; i <= letzte; ++i) {
-        const Eintrag e = liste.eintrag(i);
+    for (const Eintrag& e : eintraege) {
         // A record the course no longer holds (a changed course file) keeps an empty lesson.
         std::string lektion;
         if (const auto n = kurs_.nummerVon(e.lateinisch, e.deutsch)) {
