@@ -1,10 +1,13 @@
 // Opens one option window on a real display for a screenshot: a query window after a
 // wrong answer (verdict, solution and the ">" state visible) or a list view of lessons
-// 01 to 50. The window closes by itself after the given seconds. Not part of the program.
+// 01 to 50. The window closes by itself after the given seconds. With "auto" the query runs
+// in automatic mode with a pause of 5 seconds, so the verdict can be seen during the pause.
+// Not part of the program.
 //
-//   fenster_schau Option211|Option221|Option41|Option11|Option31 [sekunden [arbeitsordner]]
+//   fenster_schau Option211|Option221|Option41|Option11|Option31 [sekunden [arbeitsordner [auto]]]
 
 #include "data/lektionstabelle.h"
+#include "settings/einstellungsspeicher.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/anwendung.h"
@@ -42,7 +45,7 @@ template <class Fenster> int zeigen(Fenster& f, int sekunden, Kursart kurs, bool
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "fenster_schau KLASSE [sekunden [arbeitsordner]]\n");
+        std::fprintf(stderr, "fenster_schau KLASSE [sekunden [arbeitsordner [auto]]]\n");
         return 2;
     }
     const std::string_view klasse = argv[1];
@@ -53,6 +56,15 @@ int main(int argc, char** argv) {
     fs::remove_all(kopie);
     fs::copy(argc > 3 ? argv[3] : QUORVIA_ARBEITSORDNER, kopie, fs::copy_options::recursive);
     fs::current_path(kopie);
+    if (argc > 4 && std::string_view(argv[4]) == "auto") {
+        AbfrageEinstellungen abfrage;
+        abfrage.automatisch = true;
+        abfrage.pause = 5;
+        if (!EinstellungsSpeicher().speichern(BegruessungsStil{}, abfrage)) {
+            std::fprintf(stderr, "settings not written\n");
+            return 1;
+        }
+    }
 
     Anwendung anwendung(argc, argv);
     if (klasse == "Option211") {
