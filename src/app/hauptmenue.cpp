@@ -191,7 +191,6 @@ void Hauptmenue::okBefehl() {
     case Optionsausgang::Zurueck:
         setzeSichtbar(laden, false);
         showNormal();
-        raise();
         activateWindow();
         break;
     case Optionsausgang::Ende:
