@@ -3,8 +3,6 @@
 #include "fenster_testhilfe.h"
 
 #include "query/lobtabelle.h"
-#include "ui/plattform/schriften.h"
-#include "ui/plattform/steuerelemente.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -226,13 +224,19 @@ TEST_P(GanzeAbfrage, FragtJedenEintragEinmalUndSchreibtDieFalschen) {
     EXPECT_TRUE(meldungen.liste.empty());
 }
 
+std::string ganzlaufName(const ::testing::TestParamInfo<Ganzlauf>& info) {
+    static constexpr const char* wege[] = {"Knopf", "Enter", "Menue"};
+    return std::string(info.param.klasse) + "_" + wege[static_cast<int>(info.param.weg)];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     DreiArten, GanzeAbfrage,
     ::testing::Values(Ganzlauf{"Option211", Weg::Knopf}, Ganzlauf{"Option211", Weg::Enter},
                       Ganzlauf{"Option211", Weg::Menue}, Ganzlauf{"Option221", Weg::Knopf},
                       Ganzlauf{"Option221", Weg::Enter}, Ganzlauf{"Option221", Weg::Menue},
                       Ganzlauf{"Option41", Weg::Knopf}, Ganzlauf{"Option41", Weg::Enter},
-                      Ganzlauf{"Option41", Weg::Menue}));
+                      Ganzlauf{"Option41", Weg::Menue}),
+    ganzlaufName);
 
 // ---------------------------------------------------------------------------------------
 // Queries over the not-known list: all records asked, only the wrong ones kept.
@@ -278,7 +282,8 @@ INSTANTIATE_TEST_SUITE_P(
     DreiArten, NichtGewusstAbfrage,
     ::testing::Values(NichtGewusstLauf{"Option212", {5, 40, 130}, {5, 130}, {40}},
                       NichtGewusstLauf{"Option222", {7, 8}, {}, {7, 8}},
-                      NichtGewusstLauf{"Option42", {3, 15, 40, 489}, {3, 15, 40, 489}, {}}));
+                      NichtGewusstLauf{"Option42", {3, 15, 40, 489}, {3, 15, 40, 489}, {}}),
+    [](const auto& info) { return std::string(info.param.klasse); });
 
 // ---------------------------------------------------------------------------------------
 // Button 1000 and the first menu item, in manual and in automatic mode.
@@ -327,7 +332,12 @@ TEST_P(AbfrageZustaende, KnopfUndMenuepunkt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modi, AbfrageZustaende,
-                         ::testing::Values(Modus{false, 3}, Modus{true, 1}, Modus{true, 7}));
+                         ::testing::Values(Modus{false, 3}, Modus{true, 1}, Modus{true, 7}),
+                         [](const auto& info) {
+                             return std::string(info.param.automatisch ? "automatisch"
+                                                                       : "manuell") +
+                                    std::to_string(info.param.pause);
+                         });
 
 // The real wait: closing the window during it ends the wait, runs no further item and no
 // summary on the closed window, and still writes the list.
@@ -386,7 +396,8 @@ struct Ausgangsfall {
     Ausgang ausgang;
 };
 
-class AbfrageAusgaenge : public AbfragefensterTest, public ::testing::WithParamInterface<Ausgangsfall> {};
+class AbfrageAusgaenge : public AbfragefensterTest,
+                         public ::testing::WithParamInterface<Ausgangsfall> {};
 
 TEST_P(AbfrageAusgaenge, SchreibenDieListe) {
     const auto [klasse, ausgang] = GetParam();
@@ -432,82 +443,20 @@ TEST_P(AbfrageAusgaenge, SchreibenDieListe) {
     EXPECT_EQ(lesen(art.kurs), nichtGewusstText(art.kurs, {n}));
 }
 
+std::string ausgangsName(const ::testing::TestParamInfo<Ausgangsfall>& info) {
+    static constexpr const char* namen[] = {"HauptmenueKnopf", "HauptmenueMenue", "BeendenKnopf",
+                                            "BeendenMenue",    "Schliessfeld",    "Escape"};
+    return std::string(info.param.klasse) + "_" + namen[static_cast<int>(info.param.ausgang)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Wege, AbfrageAusgaenge,
                          ::testing::Values(Ausgangsfall{"Option211", Ausgang::HauptmenueKnopf},
                                            Ausgangsfall{"Option221", Ausgang::HauptmenueMenue},
                                            Ausgangsfall{"Option41", Ausgang::BeendenKnopf},
                                            Ausgangsfall{"Option211", Ausgang::BeendenMenue},
                                            Ausgangsfall{"Option221", Ausgang::Schliessfeld},
-                                           Ausgangsfall{"Option41", Ausgang::Escape}));
-
-// ---------------------------------------------------------------------------------------
-// Titles, heading and fonts, and the label colours of all six windows.
-
-struct Aussehen {
-    std::string_view klasse;
-    std::string titel;
-    std::string ueberschrift;
-    std::string anzahl;
-};
-
-class AbfrageAussehen : public AbfragefensterTest,
-                        public ::testing::WithParamInterface<Aussehen> {};
-
-TEST_P(AbfrageAussehen, TitelSchriftenUndFarben) {
-    const Aussehen& soll = GetParam();
-    DatenDatei::schreiben(ngPfad(Kursart::Woerter), nichtGewusstText(Kursart::Woerter, {1, 2, 3}));
-    DatenDatei::schreiben(ngPfad(Kursart::Stammformen),
-                          nichtGewusstText(Kursart::Stammformen, {1, 2}));
-    AbfrageEinstellungen e;
-    e.ausdruckFarbe = rgb(10, 20, 30);
-    e.meldungFarbe = rgb(40, 50, 60);
-    e.loesungFarbe = rgb(70, 80, 90);
-    ordner.einstellungen(e);
-
-    auto f = fensterFuer(soll.klasse, pausen, "03", "05");
-    oeffnen(*f);
-    EXPECT_EQ(f->titel(), soll.titel);
-    EXPECT_EQ(f->text(abfrageIds::ueberschrift), soll.ueberschrift);
-    EXPECT_EQ(f->text(abfrageIds::anzahl), soll.anzahl);
-
-    const Schriftbeschreibung kopf = f->schrift(abfrageIds::ueberschrift);
-    EXPECT_EQ(kopf.gewicht, 700);
-    EXPECT_EQ(kopf.hoehe, punkteZuHoehe(13, pixelProZollY()));
-    const int dialoghoehe = alsSchriftbeschreibung(f->font()).hoehe;
-    for (int id = abfrageIds::anzahl; id <= abfrageIds::loesung; ++id) {
-        EXPECT_EQ(f->schrift(id).gewicht, 700) << id;
-        EXPECT_EQ(f->schrift(id).hoehe, dialoghoehe) << id;
-    }
-
-    const std::vector<std::pair<int, QColor>> farben{
-        {abfrageIds::richtig, QColor(0, 128, 0)},
-        {abfrageIds::falsch, QColor(255, 0, 0)},
-        {abfrageIds::ausdruck, QColor(10, 20, 30)},
-        {abfrageIds::meldungsfeld, QColor(40, 50, 60)},
-        {abfrageIds::loesung, QColor(70, 80, 90)},
-        {abfrageIds::anzahl, f->palette().color(QPalette::WindowText)}};
-    for (const auto& [id, farbe] : farben) {
-        auto* b = f->steuerelement<Beschriftung>(id);
-        b->repaint();
-        EXPECT_EQ(b->letzteTextfarbe(), farbe) << id;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SechsFenster, AbfrageAussehen,
-    ::testing::Values(
-        Aussehen{"Option211", "Quorvia 2003 - W\xF6rter abfragen - Lektion 03 bis Lektion 05",
-                 "W\xF6rter abfragen", "95"},
-        Aussehen{"Option212", "Quorvia 2003 - W\xF6rter abfragen - nicht gewusste W\xF6rter",
-                 "W\xF6rter abfragen", "3"},
-        Aussehen{"Option221", "Quorvia 2003 - W\xF6rter abfragen - Lektion 03 bis Lektion 05",
-                 "W\xF6rter abfragen", "95"},
-        Aussehen{"Option222", "Quorvia 2003 - W\xF6rter abfragen - nicht gewusste W\xF6rter",
-                 "W\xF6rter abfragen", "3"},
-        Aussehen{"Option41", "Quorvia 2003 - Stammformen abfragen - Lektion 03 bis Lektion 05",
-                 "Stammformen abfragen", "26"},
-        Aussehen{"Option42", "Quorvia 2003 - Stammformen abfragen - nicht gewusste Stammformen",
-                 "Stammformen abfragen", "2"}));
+                                           Ausgangsfall{"Option41", Ausgang::Escape}),
+                         ausgangsName);
 
 // ---------------------------------------------------------------------------------------
 // Failures.
@@ -527,26 +476,6 @@ TEST_F(AbfragefensterTest, FehlendesBildSchliesstNachEinerMeldung) {
     EXPECT_TRUE(menue.istBeendet());
     f.reset();
     EXPECT_TRUE(DatenDatei::existiert(ngPfad(Kursart::Woerter)));
-}
-
-TEST_F(AbfragefensterTest, NichtGewusstFensterOhneListeSchreibtNichts) {
-    Option212 f;
-    EXPECT_FALSE(f.ladenUndPruefen());
-    EXPECT_FALSE(DatenDatei::existiert(ngPfad(Kursart::Woerter)));
-}
-
-using AbfragefensterTod = AbfragefensterTest;
-
-// A list that cannot be written back ends the program with the failure's message.
-TEST_F(AbfragefensterTod, SpeicherfehlerBeendetDasProgramm) {
-    EXPECT_EXIT(
-        {
-            auto f = fensterFuer("Option211", pausen);
-            oeffnen(*f);
-            std::filesystem::create_directories(ngPfad(Kursart::Woerter)); // a folder in the way
-            f.reset();
-        },
-        ::testing::ExitedWithCode(1), "");
 }
 
 } // namespace
