@@ -1,0 +1,86 @@
+// DatenDatei and the not-known list on arbitrary file bytes, through a real file.
+#include "pruefen.h"
+
+#include "data/datendatei.h"
+#include "data/kodierung.h"
+#include "data/nichtgewusstliste.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace quorvia;
+using fuzz::verlangen;
+
+const std::filesystem::path& ordner() {
+    static const std::filesystem::path pfad = [] {
+        std::string muster = "/tmp/quorvia-fuzz-XXXXXX";
+        if (std::filesystem::is_directory("/dev/shm")) {
+            muster = "/dev/shm/quorvia-fuzz-XXXXXX";
+        }
+        if (!::mkdtemp(muster.data())) {
+            std::abort();
+        }
+        return std::filesystem::path(muster);
+    }();
+    return pfad;
+}
+
+void ablegen(const std::filesystem::path& pfad, std::string_view bytes) {
+    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
+    aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string holen(const std::filesystem::path& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::atexit([] {
+        std::error_code fehler;
+        std::filesystem::remove_all(ordner(), fehler);
+    });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
+    const auto pfad = ordner() / "ngwoerter.dat";
+    ablegen(pfad, bytes);
+    verlangen(DatenDatei::existiert(pfad), "an existing file exists");
+
+    const auto erwartet = kodierung::entschluesseln(bytes);
+    std::string klar;
+    try {
+        klar = DatenDatei::lesen(pfad, Fehlerart::NgWoerterNichtLadbar);
+        verlangen(erwartet.has_value() && klar == *erwartet, "file reads as its bytes decode");
+    } catch (const DatenFehler& f) {
+        verlangen(!erwartet.has_value(), "a decodable file reads");
+        verlangen(f.art() == Fehlerart::Unerwartet, "a readable damaged file is unexpected");
+        verlangen(std::string_view(f.what()) == meldung(Fehlerart::Unerwartet), "its message");
+        return 0;
+    }
+
+    // Both ways of loading accept what decodes; a list reported as holding items has item 1.
+    NichtGewusstListe liste(pfad, Fehlerart::NgWoerterNichtLadbar);
+    const bool gefuellt = liste.ladenUndPruefen();
+    verlangen(liste.liste().text() == klar, "loaded text is the file's");
+    verlangen(!gefuellt || liste.liste().eintrag(1).nummer == 1, "a filled list has item 1");
+    liste.fuerBereichLaden();
+    verlangen(liste.liste().text() == klar, "range loading reads the same");
+
+    // Saving writes exactly the encryption of the text, and no temporary file stays.
+    liste.speichern();
+    verlangen(holen(pfad) == kodierung::verschluesseln(klar), "saved bytes");
+    verlangen(!std::filesystem::exists(kodierung::temporaererPfad(pfad)), "no temporary file");
+    return 0;
+}
