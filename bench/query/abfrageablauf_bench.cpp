@@ -12,8 +12,9 @@
 namespace {
 
 using namespace quorvia;
-// Thread CPU time: a single answer measured in wall time on a shared machine
-// also counts the time the thread was not running at all.
+
+// Thread CPU time: a single answer timed on the wall clock of a shared machine would also
+// count the time the thread was not running at all.
 struct Uhr {
     using time_point = std::chrono::nanoseconds;
     static time_point now() {
@@ -34,12 +35,8 @@ std::string kurstext() {
     }
     return t;
 }
-return t;
-}
 
-// The single timings of all iterations. The maximum on a shared machine also
-// catches the scheduler, so the 99th percentile and the median are reported
-// beside it.
+// The single timings of all iterations: maximum, 99th percentile and median.
 struct Zeiten {
     std::vector<double> us;
     void messen(Uhr::time_point a, Uhr::time_point b) {
@@ -69,9 +66,8 @@ public:
     void schliessenAnfordern() override {}
 };
 
-// A whole lesson-range query over the full course: every other answer wrong, so
-// the not-known list grows to about 800 records while the right answers search
-// it.
+// A whole lesson-range query over the full course: every other answer wrong, so the
+// not-known list grows to about 800 records while the right answers search it.
 void ganzeAbfrage(benchmark::State& state) {
     const Eintragsliste quelle(kurstext());
     Zeiten urteil;
