@@ -1,0 +1,241 @@
+// Takes a picture of every window of the program on a real X server, for a person to look
+// at: tools/screenshots.sh starts it under Xvfb in a copy of a working folder.
+//
+//   quorvia_fensterfotos <target folder>
+//
+// It drives the real program from the libraries, as a pupil would: the main menu, the
+// settings, the list views, each kind of query window after a verdict, the summary of a
+// finished query, the about box and the help viewer. Windows that need the word course
+// are left out, with a note, when Woerter/Woerter.dat is missing.
+
+#include "app/hauptmenue.h"
+#include "app/quorviaapp.h"
+#include "data/datendatei.h"
+#include "data/eintragsliste.h"
+#include "data/pfade.h"
+#include "settings/einstellungen.h"
+#include "ui/abfragefenster.h"
+#include "ui/gemeinsam.h"
+#include "ui/hilfe.h"
+#include "ui/listenansicht.h"
+#include "ui/plattform/text.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace {
+
+using namespace quorvia;
+
+void warten(int ms) {
+    QEventLoop schleife;
+    QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+void klicken(Dialog& d, int id) {
+    if (auto* k = qobject_cast<QAbstractButton*>(d.steuerelement(id))) {
+        k->click();
+    }
+}
+
+void waehlen(Dialog& d, int id, int index) {
+    if (auto* a = qobject_cast<QComboBox*>(d.steuerelement(id))) {
+        a->setCurrentIndex(index);
+        emit a->activated(index);
+    }
+}
+
+void tippen(Dialog& d, int id, const std::string& text) {
+    if (auto* f = qobject_cast<QLineEdit*>(d.steuerelement(id))) {
+        f->setText(alsQString(text));
+    }
+}
+
+// The solution line of the item a query asks now, from the course file.
+std::string loesungVon(const Abfragefenster& fenster) {
+    const bool woerter = fenster.art().kurs == Kursart::Woerter;
+    const Eintragsliste kurs(DatenDatei::lesen(
+        std::string(woerter ? pfade::woerter : pfade::stammformen), Fehlerart::Unerwartet));
+    const Eintrag e = kurs.eintrag(fenster.ablauf()->aktuelleNummer());
+    return fenster.art().loesung() == Zeile::Lateinisch ? e.lateinisch : e.deutsch;
+}
+
+class Rundgang {
+public:
+    explicit Rundgang(QDir ziel) : ziel_(std::move(ziel)) {}
+
+    int fehler() const { return fehler_; }
+
+    void beginnen() {
+        imNaechsten([this](Dialog& d) { durch(static_cast<Hauptmenue&>(d)); });
+    }
+
+private:
+    // The window as the X server shows it. Without a window manager there is no caption,
+    // so the title is drawn above the picture in a bar of its own.
+    void foto(QWidget& fenster, const QString& name) {
+        warten(400);
+        const QRect rahmen = fenster.frameGeometry();
+        const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(
+            0, rahmen.x(), rahmen.y(), rahmen.width(), rahmen.height());
+        const int leiste = QFontMetrics(fenster.font()).height() + 8;
+        QImage ganz(bild.width(), bild.height() + leiste, QImage::Format_RGB32);
+        ganz.fill(QColor(0, 0, 128));
+        QPainter maler(&ganz);
+        maler.setPen(Qt::white);
+        QFont titel = fenster.font();
+        titel.setBold(true);
+        maler.setFont(titel);
+        maler.drawText(QRect(6, 0, bild.width() - 12, leiste), Qt::AlignVCenter | Qt::AlignLeft,
+                       fenster.windowTitle());
+        maler.drawPixmap(0, leiste, bild);
+        maler.end();
+        const QString datei = ziel_.filePath(name + QStringLiteral(".png"));
+        if (bild.isNull() || !ganz.save(datei)) {
+            std::fprintf(stderr, "quorvia_fensterfotos: %s not saved\n", qPrintable(datei));
+            ++fehler_;
+            return;
+        }
+        std::printf("%s\n", qPrintable(datei));
+    }
+
+    // Runs aktion inside the next modal run, with its window.
+    void imNaechsten(std::function<void(Dialog&)> aktion) {
+        QTimer::singleShot(0, [this, aktion = std::move(aktion)] {
+            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (d == nullptr) {
+                std::fprintf(stderr, "quorvia_fensterfotos: no window opened\n");
+                ++fehler_;
+                return;
+            }
+            aktion(*d);
+        });
+    }
+
+    // Chooses an option and lessons in the menu, opens it, and hands over its window.
+    void option(Hauptmenue& m, int radio, int richtung, int vonIndex, int bisIndex,
+                std::function<void(Dialog&)> imFenster) {
+        klicken(m, hauptmenueIds::deutschLatein + richtung);
+        klicken(m, radio);
+        waehlen(m, hauptmenueIds::von, vonIndex);
+        waehlen(m, hauptmenueIds::bis, bisIndex);
+        imNaechsten(std::move(imFenster));
+        klicken(m, hauptmenueIds::ok);
+    }
+
+    // One query window after a verdict: right (the praise) or wrong ("Non ita est!").
+    void abfrage(Hauptmenue& m, int radio, int richtung, bool richtig, const QString& name) {
+        option(m, radio, richtung, 4, 0, [this, richtig, name](Dialog& d) {
+            auto& q = static_cast<Abfragefenster&>(d);
+            tippen(d, abfrageIds::eingabe, loesungVon(q));
+            klicken(d, abfrageIds::ok);
+            klicken(d, abfrageIds::ok);
+            tippen(d, abfrageIds::eingabe, richtig ? loesungVon(q) : "nescio");
+            klicken(d, abfrageIds::ok);
+            foto(d, name);
+            klicken(d, abfrageIds::hauptmenue);
+        });
+    }
+
+    void durch(Hauptmenue& m) {
+        using namespace hauptmenueIds;
+        const bool woerter = std::filesystem::exists(std::string(pfade::woerter));
+        foto(m, QStringLiteral("01-hauptmenue"));
+
+        imNaechsten([this](Dialog& d) {
+            foto(d, QStringLiteral("02-einstellungen"));
+            klicken(d, abbrechenId);
+        });
+        m.befehlAusloesen(befehlEinstellungen);
+
+        if (woerter) {
+            option(m, woerterAnsehen, 0, 2, 0, [this](Dialog& d) {
+                foto(d, QStringLiteral("03-woerter-ansehen"));
+                klicken(d, ansichtIds::hauptmenue);
+            });
+        }
+        option(m, stammformenAnsehen, 0, 47, 0, [this](Dialog& d) {
+            foto(d, QStringLiteral("04-stammformen-ansehen"));
+            klicken(d, ansichtIds::hauptmenue);
+        });
+        if (woerter) {
+            abfrage(m, woerterAbfragen, 0, false, QStringLiteral("05-woerter-deutsch-latein"));
+            abfrage(m, woerterAbfragen, 1, true, QStringLiteral("06-woerter-latein-deutsch"));
+        }
+        abfrage(m, stammformenAbfragen, 0, false, QStringLiteral("07-stammformen-abfragen"));
+
+        // A whole query of one lesson, for the summary: right answers but the last two.
+        option(m, stammformenAbfragen, 0, 0, 0, [this](Dialog& d) {
+            auto& q = static_cast<Abfragefenster&>(d);
+            const int gesamt = q.ablauf()->anzeige().anzahlGesamt;
+            for (int i = 0; i < gesamt && !q.geschlossen(); ++i) {
+                tippen(d, abfrageIds::eingabe, i < gesamt - 2 ? loesungVon(q) : "nescio");
+                klicken(d, abfrageIds::ok);
+                if (i == gesamt - 1) {
+                    imNaechsten([this](Dialog& ende) {
+                        foto(ende, QStringLiteral("08-zusammenfassung"));
+                        klicken(ende, abbrechenId);
+                    });
+                }
+                klicken(d, abfrageIds::ok);
+            }
+        });
+
+        imNaechsten([this](Dialog& d) {
+            foto(d, QStringLiteral("09-info"));
+            klicken(d, abbrechenId);
+        });
+        m.befehlAusloesen(hauptmenueBefehle.info);
+
+        // The help file beside the program is the program's, not this driver's.
+        if (Hilfefenster::zeigen(&m, QDir(QCoreApplication::applicationDirPath())
+                                         .filePath(QStringLiteral("quorvia.HLP")))) {
+            foto(*Hilfefenster::offenes(), QStringLiteral("10-hilfe"));
+            Hilfefenster::alleSchliessen();
+        } else {
+            std::fprintf(stderr, "quorvia_fensterfotos: no help file beside the program\n");
+            ++fehler_;
+        }
+        if (!woerter) {
+            std::fprintf(stderr, "quorvia_fensterfotos: %s missing, word windows left out\n",
+                         pfade::woerter.data());
+        }
+        klicken(m, beenden);
+    }
+
+    QDir ziel_;
+    int fehler_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "Aufruf: quorvia_fensterfotos <Zielordner>\n");
+        return 2;
+    }
+    QuorviaApp anwendung(argc, argv);
+    QDir ziel(QString::fromLocal8Bit(argv[1]));
+    ziel.mkpath(QStringLiteral("."));
+    Rundgang rundgang(ziel);
+    rundgang.beginnen();
+    anwendung.starten();
+    return rundgang.fehler() == 0 ? 0 : 1;
+}
