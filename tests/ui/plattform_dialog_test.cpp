@@ -672,6 +672,62 @@ TEST(Dialog, DatenaustauschInBeideRichtungen) {
     EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Information);
 }
 
+// The main menu's choices: radio groups and drop-down lists.
+class Wahlfenster : public Dialog {
+public:
+    Wahlfenster() : Dialog(QStringLiteral("Hauptmenue")) {}
+    int option = 1;
+    int richtung = 0;
+    std::string von = "01";
+    std::string bis = "01";
+
+protected:
+    void datenAustauschen(Datenaustausch& a) override {
+        a.radio(1007, option);
+        a.radio(1011, richtung);
+        a.auswahl(1013, von);
+        a.auswahl(1014, bis);
+    }
+};
+
+TEST(Dialog, DatenaustauschMitRadioUndAuswahl) {
+    struct Fall {
+        int option;
+        int richtung;
+        const char* von;
+        const char* bis;
+        int vonIndex;
+        int bisIndex;
+    };
+    const Fall faelle[] = {
+        {1, 0, "01", "01", 0, 0},
+        {3, 1, "37", "50", 36, 49},
+        {0, 0, "5", "", 49, 0}, // a prefix selects the first item it begins
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.von);
+        Wahlfenster d;
+        d.option = f.option;
+        d.richtung = f.richtung;
+        d.von = f.von;
+        d.bis = f.bis;
+        d.datenSchreiben();
+        EXPECT_EQ(d.radioIndex(1007), f.option);
+        EXPECT_EQ(d.radioIndex(1011), f.richtung);
+        EXPECT_EQ(d.auswahlIndex(1013), f.vonIndex);
+        EXPECT_EQ(d.auswahlIndex(1014), f.bisIndex);
+        d.option = d.richtung = -5;
+        ASSERT_TRUE(d.datenLesen());
+        EXPECT_EQ(d.option, f.option);
+        EXPECT_EQ(d.richtung, f.richtung);
+        EXPECT_EQ(d.von, d.auswahlText(1013));
+    }
+    Wahlfenster leer;
+    leer.auswahlLeeren(1014);
+    ASSERT_TRUE(leer.datenLesen());
+    EXPECT_EQ(leer.bis, "") << "an empty list reads as empty text";
+}
+
 // A window that colours two labels.
 class Farbfenster : public Dialog {
 public:
