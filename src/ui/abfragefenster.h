@@ -74,10 +74,8 @@ public:
 
     // The running query once the window has opened (nullptr before).
     const Abfrageablauf* ablauf() const { return ablauf_ ? &*ablauf_ : nullptr; }
-    const NichtGewusstListe& nichtGewusst() const { return nichtGewusst_; }
-    const AbfrageEinstellungen& einstellungen() const { return einstellungen_; }
+    // True while the automatic mode waits after a verdict.
     bool pausiert() const { return pauseSchleife_ != nullptr; }
-    bool geschlossen() const { return geschlossen_; }
 
 protected:
     // Lesson-range windows: the item numbers and the lesson texts from the main menu.
