@@ -150,6 +150,33 @@ TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
     EXPECT_TRUE(antworten->meldungen.empty());
 }
 
+TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    AntwortenEingesetzt antworten;
+    Testfenster fenster(kleinesBild);
+    fenster.vorbereiten();
+    fenster.showMinimized();
+    ASSERT_TRUE(fenster.isMinimized());
+
+    const QImage bild = fenster.flaeche()->grab().toImage();
+    const int breite = symbolBreite();
+    const int hoehe = symbolHoehe();
+    const int links = (fenster.flaeche()->width() - breite + 1) / 2;
+    const int oben = (fenster.flaeche()->height() - hoehe + 1) / 2;
+    const QImage symbol = fenster.ziehSymbol().pixmap(breite, hoehe).toImage();
+    ASSERT_EQ(symbol.size(), QSize(breite, hoehe));
+    // A few points across the icon match it, and the picture is not drawn.
+    for (const QPoint p : {QPoint(breite / 2, hoehe / 2), QPoint(3, 3),
+                           QPoint(breite / 4, hoehe / 2), QPoint(breite - 4, hoehe - 4)}) {
+        EXPECT_EQ(bild.pixelColor(links + p.x(), oben + p.y()), symbol.pixelColor(p))
+            << p.x() << "," << p.y();
+    }
+    EXPECT_NE(bild.pixelColor(bildRand, bildRand), QColor(255, 0, 0));
+    EXPECT_TRUE(antworten->meldungen.empty());
+    fenster.showNormal();
+}
+
 struct Fehlbild {
     const char* name;
     QByteArray inhalt; // empty name: no file at all
