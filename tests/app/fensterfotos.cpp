@@ -185,7 +185,7 @@ private:
         option(m, stammformenAbfragen, 0, 0, 0, [this](Dialog& d) {
             auto& q = static_cast<Abfragefenster&>(d);
             const int gesamt = q.ablauf()->anzeige().anzahlGesamt;
-            for (int i = 0; i < gesamt && !q.geschlossen(); ++i) {
+            for (int i = 0; i < gesamt && !q.ablauf()->beendet(); ++i) {
                 tippen(d, abfrageIds::eingabe, i < gesamt - 2 ? loesungVon(q) : "nescio");
                 klicken(d, abfrageIds::ok);
                 if (i == gesamt - 1) {

@@ -77,7 +77,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
             ASSERT_NE(q, nullptr);
             EXPECT_EQ(q->ablauf()->anzeige().anzahlGesamt, 30);
             // Every item once: a wrong answer, then on to the next.
-            for (int i = 0; i < 30 && !q->geschlossen(); ++i) {
+            for (int i = 0; i < 30 && !q->ablauf()->beendet(); ++i) {
                 gefragt.insert(q->ablauf()->aktuelleNummer());
                 EXPECT_EQ(d.text(abfrageIds::ausdruck),
                           apptest::deutschVon(Kursart::Woerter, q->ablauf()->aktuelleNummer()));
@@ -349,7 +349,6 @@ TEST_F(Programm, ASettingsChangeShowsInTheGreetingAtOnceAndInTheNextQueryWindow)
     const Farbe gruss = rgb(150, 0, 30);
     const Farbe meldung = rgb(10, 90, 200);
     dienste_->farben = {gruss, meldung};
-    Farbe imFenster = 0;
     QColor gezeigt;
     const int status = starten([&](Hauptmenue& m) {
         t::beimNaechstenDialog([](Dialog* d) {
@@ -362,16 +361,13 @@ TEST_F(Programm, ASettingsChangeShowsInTheGreetingAtOnceAndInTheNextQueryWindow)
         EXPECT_EQ(m.farbenFuer(begruessung).text.value_or(QColor()), alsQColor(gruss));
         EXPECT_EQ(m.begruessungsstil().farbe, gruss);
         oeffnen(m, [&](Dialog& d) {
-            auto* q = qobject_cast<Abfragefenster*>(&d);
-            ASSERT_NE(q, nullptr);
-            imFenster = q->einstellungen().meldungFarbe;
+            ASSERT_NE(qobject_cast<Abfragefenster*>(&d), nullptr);
             gezeigt = d.farbenFuer(abfrageIds::meldungsfeld).text.value_or(QColor());
             t::klicken(d, abfrageIds::hauptmenue);
         });
         t::klicken(m, hauptmenueIds::beenden);
     });
     erwarteEnde(status);
-    EXPECT_EQ(imFenster, meldung);
     EXPECT_EQ(gezeigt, alsQColor(meldung));
 }
 

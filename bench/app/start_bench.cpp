@@ -1,0 +1,115 @@
+// From process start to the first paint of the main menu, against a bare Qt dialog
+// started the same way in the same run. Each iteration starts both probes once, one after
+// the other, so that both see the same machine state; the ratio is the figure to watch
+// (target: at most 1.5).
+//
+// The probes run on the platform named by QUORVIA_BENCH_PLATTFORM (default: offscreen,
+// so no display is needed) in the build's working folder.
+
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+
+std::vector<std::string> umgebung() {
+    const char* plattform = std::getenv("QUORVIA_BENCH_PLATTFORM");
+    std::vector<std::string> werte;
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0) {
+            werte.emplace_back(*e);
+        }
+    }
+    werte.push_back(std::string("QT_QPA_PLATFORM=") + (plattform ? plattform : "offscreen"));
+    return werte;
+}
+
+// Starts the probe and returns the seconds until it reported its first paint.
+double startzeit(const char* programm) {
+    static const std::vector<std::string> werte = umgebung();
+    std::vector<char*> envp;
+    for (const std::string& w : werte) {
+        envp.push_back(const_cast<char*>(w.c_str()));
+    }
+    envp.push_back(nullptr);
+
+    int rohr[2];
+    if (pipe(rohr) != 0) {
+        throw std::runtime_error("pipe");
+    }
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[1]);
+    char* argv[] = {const_cast<char*>(programm), nullptr};
+
+    const auto anfang = Uhr::now();
+    pid_t pid = 0;
+    const int fehler = posix_spawn(&pid, programm, &aktionen, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&aktionen);
+    close(rohr[1]);
+    if (fehler != 0) {
+        close(rohr[0]);
+        throw std::runtime_error(std::string("cannot start ") + programm);
+    }
+    std::string gelesen;
+    char puffer[64];
+    while (gelesen.find('\n') == std::string::npos) {
+        const ssize_t n = read(rohr[0], puffer, sizeof puffer);
+        if (n <= 0) {
+            break;
+        }
+        gelesen.append(puffer, static_cast<std::size_t>(n));
+    }
+    const auto ende = Uhr::now();
+    close(rohr[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (gelesen != "gezeichnet\n") {
+        throw std::runtime_error(std::string(programm) + " did not report its first paint");
+    }
+    return std::chrono::duration<double>(ende - anfang).count();
+}
+
+void imArbeitsordner() {
+    static const bool gewechselt = chdir(QUORVIA_ARBEITSORDNER) == 0;
+    if (!gewechselt) {
+        throw std::runtime_error("no working folder " QUORVIA_ARBEITSORDNER);
+    }
+}
+
+void BM_StartBisHauptmenue(benchmark::State& state) {
+    imArbeitsordner();
+    double programm = 0;
+    double dialog = 0;
+    for (auto _ : state) {
+        const double p = startzeit(QUORVIA_PROBE_PROGRAMM);
+        const double d = startzeit(QUORVIA_PROBE_DIALOG);
+        state.SetIterationTime(p);
+        programm += p;
+        dialog += d;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["programm_ms"] = 1000 * programm / n;
+    state.counters["qdialog_ms"] = 1000 * dialog / n;
+    state.counters["verhaeltnis"] = programm / dialog;
+}
+BENCHMARK(BM_StartBisHauptmenue)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,83 @@
+// The end of the program on a fatal data failure: whichever window meets it, the stop
+// message is shown and the process ends at once with status 1.
+
+#include "app/hauptmenue.h"
+#include "app/quorviaapp.h"
+
+#include "app_testhilfe.h"
+#include "ui/plattform_testhilfe.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace quorvia {
+namespace {
+
+using namespace hauptmenueIds;
+namespace t = quorvia::test;
+
+struct Datenfehler {
+    const char* name;
+    const char* datei; // the file made unreadable
+    bool entfernen;    // removed, else overwritten with bytes that do not decrypt
+    int radio;
+    bool nichtGewusst;
+    Fehlerart erwartet;
+};
+
+class FatalerDatenfehler : public ::testing::TestWithParam<Datenfehler> {};
+
+// Runs the program to the failure; the seam says on stderr whether the message was the
+// expected stop message, since the process ends before the test could look.
+void bisZumFehler(const Datenfehler& p) {
+    t::DiensteEingesetzt dienste;
+    dienste->beiMeldung = [&p, &dienste](const QString& text) {
+        const bool richtig = alsKerntext(text) == meldung(p.erwartet) &&
+                             dienste->meldungen.back().symbol == Meldungssymbol::Stop;
+        std::fputs(richtig ? "Stoppmeldung wie erwartet\n" : "andere Meldung\n", stderr);
+    };
+    t::beimNaechstenDialog([&p](Dialog* d) {
+        auto* m = qobject_cast<Hauptmenue*>(d);
+        if (m == nullptr) {
+            return;
+        }
+        t::klicken(*m, p.radio);
+        if (p.nichtGewusst) {
+            t::klicken(*m, nichtGewusst);
+        }
+        t::klicken(*m, hauptmenueIds::ok);
+    });
+    QuorviaApp::instanz()->starten();
+    std::fputs("das Programm lief weiter\n", stderr);
+    std::_Exit(0);
+}
+
+TEST_P(FatalerDatenfehler, ShowsTheStopMessageAndEndsWithStatusOne) {
+    const Datenfehler& p = GetParam();
+    apptest::Arbeitsordner ordner;
+    ordner.nichtGewusst(Kursart::Woerter, {3, 9});
+    if (p.entfernen) {
+        std::filesystem::remove(p.datei);
+    } else {
+        std::ofstream(p.datei, std::ios::binary | std::ios::trunc) << "kein Kurs, nur Bytes";
+    }
+    EXPECT_EXIT(bisZumFehler(p), ::testing::ExitedWithCode(1), "Stoppmeldung wie erwartet");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QuorviaApp, FatalerDatenfehler,
+    ::testing::Values(Datenfehler{"WoerterFehlen", "Woerter/Woerter.dat", true, woerterAbfragen,
+                                  false, Fehlerart::WoerterNichtLadbar},
+                      Datenfehler{"WoerterBeschaedigt", "Woerter/Woerter.dat", false,
+                                  woerterAnsehen, false, Fehlerart::Unerwartet},
+                      Datenfehler{"StammformenFehlen", "Stammformen/Stammformen.dat", true,
+                                  stammformenAbfragen, false, Fehlerart::StammformenNichtLadbar},
+                      Datenfehler{"NichtGewussteWoerterBeschaedigt", "Woerter/ngwoerter.dat", false,
+                                  woerterAbfragen, true, Fehlerart::Unerwartet}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quorvia
