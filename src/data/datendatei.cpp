@@ -76,7 +76,13 @@ bool allesSchreiben(int fd, std::string_view daten) {
 } // namespace
 
 bool existiert(const std::filesystem::path& pfad) {
-    return Datei(std::fopen(pfad.c_str(), "r")) != nullptr;
+    if (Datei(std::fopen(pfad.c_str(), "r"))) {
+        return true;
+    }
+    // Only a file that is not there is missing. One that is there but cannot be opened
+    // (no read permission, no descriptor left) must be reported when it is read, not
+    // taken for an empty list that the next save would write over.
+    return errno != ENOENT && errno != ENOTDIR;
 }
 
 std::string lesen(const std::filesystem::path& pfad, Fehlerart wennNichtLadbar) {
