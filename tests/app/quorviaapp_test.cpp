@@ -1,5 +1,6 @@
-// The end of the program on a fatal data failure: whichever window meets it, the stop
-// message is shown and the process ends at once with status 1.
+// The end of the program: every way of closing the main menu ends it, and on a fatal
+// data failure, whichever window meets it, the stop message is shown and the process
+// ends at once with status 1.
 
 #include "app/hauptmenue.h"
 #include "app/quorviaapp.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace quorvia {
@@ -18,6 +20,48 @@ namespace {
 
 using namespace hauptmenueIds;
 namespace t = quorvia::test;
+
+// Each way of closing the menu ends its modal run, and with it the program.
+struct Schliessweg {
+    const char* name;
+    std::function<void(Hauptmenue&)> schliessen;
+};
+
+class MenueSchliessen : public ::testing::TestWithParam<Schliessweg> {};
+
+TEST_P(MenueSchliessen, EndsTheProgram) {
+    apptest::Arbeitsordner ordner;
+    t::DiensteEingesetzt dienste;
+    apptest::Notaus notaus;
+    t::beimNaechstenDialog([](Dialog* d) {
+        auto* m = qobject_cast<Hauptmenue*>(d);
+        ASSERT_NE(m, nullptr);
+        GetParam().schliessen(*m);
+    });
+    EXPECT_EQ(QuorviaApp::instanz()->starten(), 0);
+    EXPECT_FALSE(notaus.ausgeloest);
+    EXPECT_EQ(apptest::sichtbareFenster(), 0);
+    EXPECT_TRUE(dienste->meldungen.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(QuorviaApp, MenueSchliessen,
+                         ::testing::Values(Schliessweg{"Knopf",
+                                                       [](Hauptmenue& m) {
+                                                           t::klicken(m, hauptmenueIds::beenden);
+                                                       }},
+                                           Schliessweg{"Menue",
+                                                       [](Hauptmenue& m) {
+                                                           t::menue(m, hauptmenueBefehle.beenden);
+                                                       }},
+                                           Schliessweg{"Escape",
+                                                       [](Hauptmenue& m) {
+                                                           t::taste(m, Qt::Key_Escape);
+                                                       }},
+                                           Schliessweg{"Schliessfeld",
+                                                       [](Hauptmenue& m) {
+                                                           m.close();
+                                                       }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct Datenfehler {
     const char* name;
