@@ -17,10 +17,7 @@ ziel=${2:-$bau/bildschirmfotos}
 if [ ! -f "$bau/CMakeCache.txt" ]; then
     cmake --preset default
 fi
-cmake --build "$bau" --target quorvia_fensterfotos quorvia
-if cmake --build "$bau" --target help 2>/dev/null | grep -q quorvia_kurs_daten; then
-    cmake --build "$bau" --target quorvia_kurs_daten
-fi
+cmake --build "$bau" --target quorvia_fensterfotos quorvia quorvia_kurs_daten
 
 for werkzeug in Xvfb xvfb-run xauth; do
     command -v "$werkzeug" >/dev/null || { echo "$werkzeug fehlt (Debian: xvfb, xauth)" >&2; exit 1; }
