@@ -7,7 +7,6 @@
 #include "ui/plattform/text.h"
 
 #include <QImage>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -163,62 +162,6 @@ TEST(Zusammenfassung, DrawsTheColouredValuesInTheirColours) {
     for (const QColor& c : {gruen, rot, meldung}) {
         EXPECT_FALSE(zeigtFarbe(ende.steuerelement(EndeAbfrage::gesamtId), c));
     }
-}
-
-// The text of a control, in its own (bold) font, is no wider than the control.
-bool passt(const Dialog& dialog, int id) {
-    const QWidget* feld = dialog.steuerelement(id);
-    return feld != nullptr &&
-           feld->fontMetrics().horizontalAdvance(alsQString(dialog.text(id))) <= feld->width();
-}
-
-// The coloured values stand on the same background as everything else in the frame: no
-// box of another shade around them.
-TEST(Zusammenfassung, TheColouredValuesShowNoBackgroundOfTheirOwn) {
-    Arbeitsordner ordner;
-    EndeAbfrage ende("W\xF6rter", 11, 11, 11);
-    ende.vorbereiten();
-    ende.resize(ende.sizeHint().expandedTo(ende.size()));
-    const QImage bild = ende.grab().toImage();
-    for (const int id : {EndeAbfrage::gesamtId, EndeAbfrage::richtigId, EndeAbfrage::falschId,
-                         EndeAbfrage::beurteilungId}) {
-        const QWidget* feld = ende.steuerelement(id);
-        ASSERT_NE(feld, nullptr) << id;
-        const QRect r(feld->mapTo(&ende, QPoint(0, 0)), feld->size());
-        // The row just above the field lies in the gap between two rows of the frame.
-        const QColor darueber = bild.pixelColor(r.right() - 1, r.top() - 1);
-        EXPECT_EQ(bild.pixelColor(r.right() - 1, r.top()), darueber) << id;
-        EXPECT_EQ(bild.pixelColor(r.left() + 1, r.top()), darueber) << id;
-    }
-}
-
-TEST(Zusammenfassung, TheTextsFitTheirFields) {
-    Arbeitsordner ordner;
-    // The widest values a query can give.
-    EndeAbfrage ende("Stammformen", 1583, 1583, 1583);
-    ende.vorbereiten();
-    for (const int id : {EndeAbfrage::anzahlTextId, EndeAbfrage::gesamtId, EndeAbfrage::quoteId,
-                         EndeAbfrage::beurteilungId}) {
-        EXPECT_TRUE(passt(ende, id)) << id;
-    }
-    EndeAbfrage schlecht("W\xF6rter", 9, 0, 9);
-    schlecht.vorbereiten();
-    EXPECT_EQ(schlecht.text(EndeAbfrage::beurteilungId), "Pauperrime!");
-    EXPECT_TRUE(passt(schlecht, EndeAbfrage::beurteilungId));
-}
-
-TEST(Zusammenfassung, OkEndsTheWindow) {
-    Arbeitsordner ordner;
-    EndeAbfrage ende("W\xF6rter", 3, 2, 1);
-    QTimer::singleShot(0, &ende, [&] {
-        auto* ok = ende.steuerelement<QPushButton>(abbrechenId);
-        ASSERT_NE(ok, nullptr);
-        ok->click();
-    });
-    test::notausStellen(ende);
-    ende.ausfuehren();
-    EXPECT_TRUE(ende.istBeendet());
-    EXPECT_NE(ende.ergebnis(), test::notausErgebnis);
 }
 
 } // namespace

@@ -85,22 +85,6 @@ TEST(BildLaden, GivesNoPictureForEveryFileThatIsNotOne) {
     }
 }
 
-TEST(BildLaden, ConvertsBetweenPixelsAndHundredthsOfAMillimetre) {
-    struct Fall {
-        int pixel, ppi, himetrisch;
-    };
-    // The picture is measured at 96 ppi and drawn at the device's.
-    for (const Fall f : {Fall{100, 96, 2646}, Fall{160, 96, 4233}, Fall{24, 96, 635},
-                         Fall{30, 96, 794}, Fall{1, 96, 26}, Fall{0, 96, 0}}) {
-        EXPECT_EQ(pixelZuHimetrisch(f.pixel, f.ppi), f.himetrisch) << f.pixel;
-        EXPECT_EQ(himetrischZuPixel(f.himetrisch, f.ppi), f.pixel) << f.pixel;
-    }
-    for (const Fall f :
-         {Fall{125, 120, 2646}, Fall{150, 144, 2646}, Fall{75, 72, 2646}, Fall{320, 192, 4233}}) {
-        EXPECT_EQ(himetrischZuPixel(f.himetrisch, f.ppi), f.pixel) << f.ppi;
-    }
-}
-
 // Our own pictures, as the build places them in the working directory: they decode and
 // fit the layouts they are drawn into (left of the option frame and above the greeting in
 // the main menu; left of the heading and above the frame in the option windows).
@@ -458,15 +442,6 @@ protected:
 private:
     QString marke_;
 };
-
-TEST(FensterDatenfehlerDeathTest, ShowsTheStopMessageAndEndsTheProgramWithStatusOne) {
-    EXPECT_EXIT(
-        {
-            Anwendung::instanz()->setzeDienste(std::make_unique<MeldungAufStderr>());
-            datenfehlerBeenden(Fehlerart::WoerterNichtLadbar);
-        },
-        ::testing::ExitedWithCode(1), "MELDUNG\\[stop\\]: Die Datei .*Woerter.dat");
-}
 
 TEST(FensterDatenfehlerDeathTest, AFailureInsideAWindowEndsTheProgramWithoutRunningItsDestructor) {
     // The death test runs this body again in a new process: the mark's place is handed
