@@ -89,9 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
               "SchriftfarbeRGB1=0\r\nSchriftfarbeRGB2=0\r\nSchriftfarbeRGB3=200\r\n",
               12, 700, true, QColor(0, 0, 200)},
         Gruss{"Kursiv", "[Begr\xFCssungstext]\r\nSchriftgr\xF6sse=10\r\nSchriftstil=Kursiv\r\n", 10,
-              400, true, QColor(0, 0, 0)},
-        Gruss{"KleinGeschrieben", "[Begr\xFCssungstext]\r\nSchriftstil=fett\r\n", 8, 400, false,
-              QColor(0, 0, 0)}),
+              400, true, QColor(0, 0, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Only "Wörter abfragen" has a direction; the selection itself stays.
