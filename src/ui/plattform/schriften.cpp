@@ -39,26 +39,32 @@ const QStringList& windowsSchriften() {
     return namen;
 }
 
-void ersatzEinrichten() {
-    const QString ersatz = ersatzschriftart();
-    if (ersatz.isEmpty()) {
-        return;
-    }
-    for (const QString& name : windowsSchriften()) {
-        if (QFont::substitutes(name).isEmpty() && !QFontDatabase::hasFamily(name)) {
-            QFont::insertSubstitution(name, ersatz);
+// What the installed faces decide, looked up once: every family query asks fontconfig to
+// resolve aliases, which costs more than building a whole window. The answers hold until
+// Qt reports a change of the font database (an application font added or removed).
+struct Schriftersatz {
+    bool bekannt = false;
+    QString art;          // the face standing in for the Windows faces
+    QStringList geprueft; // Windows faces (lower case) whose substitution is settled
+};
+
+Schriftersatz& schriftersatz() {
+    static Schriftersatz ersatz;
+    static const bool beobachtet = [] {
+        if (auto* anwendung = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            QObject::connect(anwendung, &QGuiApplication::fontDatabaseChanged, anwendung,
+                             [] { ersatz = Schriftersatz{}; });
+            return true;
         }
+        return false;
+    }();
+    if (!beobachtet) {
+        ersatz = Schriftersatz{}; // no application to report changes: look up afresh
     }
+    return ersatz;
 }
 
-} // namespace
-
-QString schriftartOhneHersteller(const QString& name) {
-    const qsizetype klammer = name.lastIndexOf(QStringLiteral(" ["));
-    return klammer > 0 && name.endsWith(u']') ? name.left(klammer) : name;
-}
-
-QString ersatzschriftart() {
+QString ersatzSuchen() {
     // Tahoma is what the templates were laid out with. Of the free faces DejaVu Sans
     // comes closest: at 8 points its cell is as high, and every template text fits its
     // box, which the Arial-like faces (narrow average, wide words) miss by a few pixels.
@@ -78,9 +84,47 @@ QString ersatzschriftart() {
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+// A Windows face the system lacks is drawn in the stand-in. Qt resolves substitutions
+// when a font is loaded, so a face needs settling only once a font names it.
+void ersatzEinrichten(const QString& name) {
+    if (!windowsSchriften().contains(name, Qt::CaseInsensitive)) {
+        return;
+    }
+    const QString schluessel = name.toLower();
+    Schriftersatz& ersatz = schriftersatz();
+    if (ersatz.geprueft.contains(schluessel)) {
+        return;
+    }
+    const QString art = ersatzschriftart();
+    if (art.isEmpty()) {
+        return;
+    }
+    if (QFont::substitutes(name).isEmpty() && !QFontDatabase::hasFamily(name)) {
+        QFont::insertSubstitution(name, art);
+    }
+    ersatz.geprueft.append(schluessel);
+}
+
+} // namespace
+
+QString schriftartOhneHersteller(const QString& name) {
+    const qsizetype klammer = name.lastIndexOf(QStringLiteral(" ["));
+    return klammer > 0 && name.endsWith(u']') ? name.left(klammer) : name;
+}
+
+QString ersatzschriftart() {
+    Schriftersatz& ersatz = schriftersatz();
+    if (!ersatz.bekannt) {
+        ersatz.art = ersatzSuchen();
+        ersatz.bekannt = true;
+    }
+    return ersatz.art;
+}
+
 QFont alsQFont(const Schriftbeschreibung& beschreibung) {
-    ersatzEinrichten();
-    QFont schrift(alsQString(beschreibung.name));
+    const QString name = alsQString(beschreibung.name);
+    ersatzEinrichten(name);
+    QFont schrift(name);
     schrift.setStyleStrategy(QFont::PreferAntialias);
     schrift.setWeight(static_cast<QFont::Weight>(std::clamp(beschreibung.gewicht, 1, 1000)));
     schrift.setItalic(beschreibung.kursiv);
