@@ -49,6 +49,11 @@ std::optional<Bild> bildLaden(const QString& pfad) {
     if (bild.isNull()) {
         return std::nullopt;
     }
+    // Converted once to what the painter draws from: left as a GIF's palette image, every
+    // paint converts it again, on worker threads the first paint waits for.
+    const QImage::Format zeichenformat =
+        bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    bild = std::move(bild).convertToFormat(zeichenformat);
     const QSize groesseHm(pixelZuHimetrisch(bild.width()), pixelZuHimetrisch(bild.height()));
     return Bild{std::move(bild), groesseHm};
 }
