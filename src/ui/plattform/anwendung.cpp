@@ -46,6 +46,12 @@ Dialogdienste& dialogdienste() {
 }
 
 QIcon programmsymbol() {
+    // Built once: the program's application object carries it as its window icon from
+    // its construction on, and every window asks for it again.
+    if (const Anwendung* anwendung = Anwendung::instanz();
+        anwendung != nullptr && !anwendung->windowIcon().isNull()) {
+        return anwendung->windowIcon();
+    }
     QIcon symbol;
     const QDir ordner(QStringLiteral(":/symbol"));
     for (const QString& name :
