@@ -27,15 +27,15 @@ struct Abfrageanzeige {
 class AbfrageFenster {
 public:
     virtual ~AbfrageFenster() = default;
-    virtual void anzeigen(const Abfrageanzeige& werte) = 0;  // all fields to the controls
-    virtual std::string eingabeHolen() = 0;                   // the typed answer
-    virtual void warteAufWeiterAnzeigen(bool an) = 0;         // ">" and "&Weiter >", or back
+    virtual void anzeigen(const Abfrageanzeige& werte) = 0; // all fields to the controls
+    virtual std::string eingabeHolen() = 0;                 // the typed answer
+    virtual void warteAufWeiterAnzeigen(bool an) = 0;       // ">" and "&Weiter >", or back
     virtual void eingabeFokussieren() = 0;
-    virtual void pause(std::chrono::milliseconds dauer) = 0;  // automatic mode
+    virtual void pause(std::chrono::milliseconds dauer) = 0; // automatic mode
     virtual void zusammenfassungZeigen(std::string_view art, int gesamt, int richtig,
-                                       int falsch) = 0;       // runs EndeAbfrage modally
-    virtual void zurueckZumHauptmenue() = 0;                  // sets the back-to-menu flag
-    virtual void schliessenAnfordern() = 0;                   // posts a close request
+                                       int falsch) = 0; // runs EndeAbfrage modally
+    virtual void zurueckZumHauptmenue() = 0;            // sets the back-to-menu flag
+    virtual void schliessenAnfordern() = 0;             // posts a close request
 };
 
 // Next raw random value; the loop maps it to an item number.

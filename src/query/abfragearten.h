@@ -13,16 +13,16 @@ enum class Zeile { Lateinisch, Deutsch };
 
 // What differs between the six query windows. Texts are Windows-1252.
 struct Abfrageart {
-    std::string_view klasse;        // "Option211"
-    int vorlage;                    // dialog template number
-    int menue;                      // menu number M: commands M+1 (OK) to M+6 (about)
-    Kursart kurs;                   // which course file and which not-known list
-    Abfragequelle quelle;           // lesson range of the course, or the not-known list
-    Zeile gefragt;                  // the line shown as the expression
-    Pruefung pruefung;              // judges the other line
-    bool falschHinzufuegen;         // a wrong answer adds the pair to the not-known list
-    std::string_view artText;       // for the summary: "Wörter" / "Stammformen"
-    std::string_view titel;         // "Quorvia 2003 - Wörter abfragen"
+    std::string_view klasse;            // "Option211"
+    int vorlage;                        // dialog template number
+    int menue;                          // menu number M: commands M+1 (OK) to M+6 (about)
+    Kursart kurs;                       // which course file and which not-known list
+    Abfragequelle quelle;               // lesson range of the course, or the not-known list
+    Zeile gefragt;                      // the line shown as the expression
+    Pruefung pruefung;                  // judges the other line
+    bool falschHinzufuegen;             // a wrong answer adds the pair to the not-known list
+    std::string_view artText;           // for the summary: "Wörter" / "Stammformen"
+    std::string_view titel;             // "Quorvia 2003 - Wörter abfragen"
     std::string_view titelNichtGewusst; // suffix for the not-known windows
 
     int befehlOk() const { return menue + 1; }
@@ -52,11 +52,11 @@ inline const std::array<Abfrageart, 6> abfragearten{{
      LateinDeutschPruefung::pruefen, false, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
      " - nicht gewusste W\xF6rter"},
     {"Option41", 111, 188, Kursart::Stammformen, Abfragequelle::Bereich, Zeile::Deutsch,
-     StammformenPruefung::pruefen, true, textStammformen,
-     "Quorvia 2003 - Stammformen abfragen", " - nicht gewusste Stammformen"},
+     StammformenPruefung::pruefen, true, textStammformen, "Quorvia 2003 - Stammformen abfragen",
+     " - nicht gewusste Stammformen"},
     {"Option42", 112, 195, Kursart::Stammformen, Abfragequelle::NichtGewusst, Zeile::Deutsch,
-     StammformenPruefung::pruefen, false, textStammformen,
-     "Quorvia 2003 - Stammformen abfragen", " - nicht gewusste Stammformen"},
+     StammformenPruefung::pruefen, false, textStammformen, "Quorvia 2003 - Stammformen abfragen",
+     " - nicht gewusste Stammformen"},
 }};
 
 } // namespace quorvia

@@ -12,9 +12,15 @@ constexpr Farbe rgb(int rot, int gruen, int blau) {
     return static_cast<Farbe>(rot) | (static_cast<Farbe>(gruen) << 8) |
            (static_cast<Farbe>(blau) << 16);
 }
-constexpr int rotVon(Farbe f) { return static_cast<int>(f & 0xFF); }
-constexpr int gruenVon(Farbe f) { return static_cast<int>((f >> 8) & 0xFF); }
-constexpr int blauVon(Farbe f) { return static_cast<int>((f >> 16) & 0xFF); }
+constexpr int rotVon(Farbe f) {
+    return static_cast<int>(f & 0xFF);
+}
+constexpr int gruenVon(Farbe f) {
+    return static_cast<int>((f >> 8) & 0xFF);
+}
+constexpr int blauVon(Farbe f) {
+    return static_cast<int>((f >> 16) & 0xFF);
+}
 
 // A font as a window describes it: face name (Windows-1252, at most 31 characters),
 // height in device pixels (negative: character height), weight (400 normal, 700 bold).
