@@ -26,11 +26,9 @@ case "$auftrag" in
 starten)
     cmake --preset default
     cmake --build --preset default
+    # The program addresses its files relative to the folder it starts in.
     cd build/default/arbeitsordner
-    if [ -x ../bin/quorvia ]; then
-        exec ../bin/quorvia
-    fi
-    exec ../bin/quorvia-kurs zeigen Woerter/Woerter.dat
+    exec ../bin/quorvia
     ;;
 testen)
     preset=${2:-default}

@@ -1,5 +1,7 @@
 #include "ui/hilfe.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -69,16 +71,16 @@ Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
 bool Hilfefenster::zeigen(QWidget* besitzer, const QString& datei) {
     QWidget* fenster = besitzer != nullptr ? besitzer->window() : nullptr;
     Hilfefenster* hilfe = offenes();
-    const bool neu = hilfe == nullptr;
-    if (neu) {
-        hilfe = new Hilfefenster(fenster);
+    std::unique_ptr<Hilfefenster> neues;
+    if (hilfe == nullptr) {
+        neues.reset(new Hilfefenster(fenster)); // private constructor: make_unique cannot reach it
+        hilfe = neues.get();
     }
     if (!hilfe->laden(datei)) {
-        if (neu) {
-            delete hilfe;
-        }
         return false;
     }
+    // From here its window owns it; alleSchliessen ends it with the main menu.
+    neues.release();
     // A modal window blocks every window that is not its own, so the viewer follows the
     // window it was asked from.
     if (hilfe->parentWidget() != fenster) {
