@@ -1,13 +1,11 @@
 #include "data/nichtgewusstliste.h"
 
-#include "data/pfade.h"
+#include "data/kursdatei.h"
 
 namespace quorvia {
 
 NichtGewusstListe::NichtGewusstListe(Kursart art)
-    : NichtGewusstListe(art == Kursart::Woerter ? pfade::ngWoerter : pfade::ngStammformen,
-                        art == Kursart::Woerter ? Fehlerart::NgWoerterNichtLadbar
-                                                : Fehlerart::NgStammformenNichtLadbar) {}
+    : NichtGewusstListe(nichtGewusstDatei(art).pfad, nichtGewusstDatei(art).wennNichtLadbar) {}
 
 NichtGewusstListe::NichtGewusstListe(std::filesystem::path pfad, Fehlerart wennNichtLadbar)
     : pfad_(std::move(pfad)), wennNichtLadbar_(wennNichtLadbar), liste_(std::string(leererText)) {}

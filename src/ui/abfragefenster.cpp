@@ -1,7 +1,7 @@
 #include "ui/abfragefenster.h"
 
 #include "data/datendatei.h"
-#include "data/pfade.h"
+#include "data/kursdatei.h"
 #include "query/endeabfrage.h"
 #include "settings/schrift.h"
 #include "ui/plattform/dienste.h"
@@ -21,15 +21,6 @@ namespace {
 GemeinsameBefehle befehleVon(const Abfrageart& art) {
     return {art.befehlBeenden(), abfrageIds::beenden, art.befehlHilfe(), art.befehlWebsite(),
             art.befehlInfo()};
-}
-
-std::string_view kurspfad(Kursart kurs) {
-    return kurs == Kursart::Woerter ? pfade::woerter : pfade::stammformen;
-}
-
-Fehlerart kursfehler(Kursart kurs) {
-    return kurs == Kursart::Woerter ? Fehlerart::WoerterNichtLadbar
-                                    : Fehlerart::StammformenNichtLadbar;
 }
 
 } // namespace
@@ -87,7 +78,7 @@ void Abfragefenster::oeffnen() {
 
     std::string quelle;
     if (art_.quelle == Abfragequelle::Bereich) {
-        quelle = DatenDatei::lesen(std::string(kurspfad(art_.kurs)), kursfehler(art_.kurs));
+        quelle = kursLesen(art_.kurs);
         nichtGewusst_.fuerBereichLaden();
         listeGeladen_ = true;
     } else {

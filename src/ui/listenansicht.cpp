@@ -1,7 +1,7 @@
 #include "ui/listenansicht.h"
 
 #include "data/datendatei.h"
-#include "data/pfade.h"
+#include "data/kursdatei.h"
 #include "settings/schrift.h"
 #include "ui/plattform/schriften.h"
 
@@ -13,15 +13,6 @@
 namespace quorvia {
 
 namespace {
-
-std::string_view kurspfad(Kursart kurs) {
-    return kurs == Kursart::Woerter ? pfade::woerter : pfade::stammformen;
-}
-
-Fehlerart kursfehler(Kursart kurs) {
-    return kurs == Kursart::Woerter ? Fehlerart::WoerterNichtLadbar
-                                    : Fehlerart::StammformenNichtLadbar;
-}
 
 // The number of a marker line "#n#" (decimal, no sign, no leading zero), or 0.
 int markennummer(std::string_view zeile) {
@@ -101,8 +92,7 @@ bool Listenansicht::ladenUndPruefen() {
     if (!nichtGewusst_.ladenUndPruefen()) {
         return false;
     }
-    kurs_ =
-        Eintragsliste(DatenDatei::lesen(std::string(kurspfad(art_.kurs)), kursfehler(art_.kurs)));
+    kurs_ = Eintragsliste(kursLesen(art_.kurs));
     geladen_ = true;
     return true;
 }
@@ -118,8 +108,7 @@ void Listenansicht::oeffnen() {
     geschlossen_ = false;
 
     if (art_.quelle == Abfragequelle::Bereich) {
-        kurs_ = Eintragsliste(
-            DatenDatei::lesen(std::string(kurspfad(art_.kurs)), kursfehler(art_.kurs)));
+        kurs_ = Eintragsliste(kursLesen(art_.kurs));
     } else if (!geladen_) {
         ladenUndPruefen(); // the menu normally did this before; an empty list shows nothing
     }
