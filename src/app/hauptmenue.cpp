@@ -199,14 +199,12 @@ void Hauptmenue::okBefehl() {
 }
 
 void Hauptmenue::optionLaufBeginnen(Dialog& fenster) {
-    optionsfenster_ = &fenster;
     if (Anwendung* anwendung = Anwendung::instanz()) {
         anwendung->setzeHauptfenster(&fenster);
     }
 }
 
 void Hauptmenue::optionLaufEnde() {
-    optionsfenster_ = nullptr;
     if (Anwendung* anwendung = Anwendung::instanz()) {
         anwendung->setzeHauptfenster(this);
     }

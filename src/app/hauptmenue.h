@@ -94,8 +94,6 @@ public:
 
     const Menuewahl& wahl() const { return wahl_; }
     const BegruessungsStil& begruessungsstil() const { return stil_; }
-    // The option window running now, nullptr between runs.
-    Dialog* optionsfenster() const { return optionsfenster_; }
 
     // Runs one option window modally as the application's main window and says how it
     // ended. Used by the rows of the dispatch table.
@@ -121,7 +119,6 @@ private:
     EinstellungsSpeicher speicher_;
     Menuewahl wahl_;
     BegruessungsStil stil_;
-    Dialog* optionsfenster_ = nullptr;
 };
 
 } // namespace quorvia
