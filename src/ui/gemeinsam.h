@@ -132,8 +132,6 @@ public:
     bool hatBild() const { return bild_.has_value(); }
     const std::optional<Bild>& bild() const { return bild_; }
     bool bildfehlerGezeigt() const { return bildfehlerGezeigt_; }
-    const Bildangabe& bildangabe() const { return bildangabe_; }
-    const GemeinsameBefehle& gemeinsameBefehle() const { return befehle_; }
 
     // The icon shown while the minimised window is dragged.
     QIcon ziehSymbol() const;

@@ -30,7 +30,6 @@ public:
     static void alleSchliessen();
 
     QTextBrowser* browser() const { return browser_; }
-    QLineEdit* suchfeld() const { return suchfeld_; }
     const QString& datei() const { return datei_; }
 
     // Selects the next place the search text occurs, from the top again after the last

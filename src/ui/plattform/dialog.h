@@ -95,7 +95,6 @@ public:
     // Delivers a command as if a control had sent it.
     void befehlAusloesen(int id);
 
-    bool istGeoeffnet() const { return geoeffnet_; }
     bool istBeendet() const { return beendet_; }
     bool laeuft() const { return schleife_ != nullptr; }
     int ergebnis() const { return ergebnis_; }
