@@ -68,11 +68,7 @@ void Abfragefenster::oeffnen() {
     using namespace abfrageIds;
     datenSchreiben();
 
-    if (art_.quelle == Abfragequelle::Bereich) {
-        setzeTitel(std::string(art_.titel) + " - Lektion " + von_ + " bis Lektion " + bis_);
-    } else {
-        setzeTitel(std::string(art_.titel) + std::string(art_.titelNichtGewusst));
-    }
+    setzeTitel(optionstitel(art_.titel, art_.quelle, art_.titelNichtGewusst, von_, bis_));
     zurueck_ = false;
     geschlossen_ = false;
 

@@ -99,11 +99,7 @@ bool Listenansicht::ladenUndPruefen() {
 
 void Listenansicht::oeffnen() {
     using namespace ansichtIds;
-    if (art_.quelle == Abfragequelle::Bereich) {
-        setzeTitel(std::string(art_.titel) + " - Lektion " + von_ + " bis Lektion " + bis_);
-    } else {
-        setzeTitel(std::string(art_.titel) + std::string(art_.titelNichtGewusst));
-    }
+    setzeTitel(optionstitel(art_.titel, art_.quelle, art_.titelNichtGewusst, von_, bis_));
     zurueck_ = false;
     geschlossen_ = false;
 

@@ -24,4 +24,19 @@ void Menueverbindung::schliessen(bool zurueckZumMenue) const {
     }
 }
 
+std::string optionstitel(std::string_view titel, Abfragequelle quelle,
+                         std::string_view titelNichtGewusst, std::string_view von,
+                         std::string_view bis) {
+    std::string text(titel);
+    if (quelle == Abfragequelle::Bereich) {
+        text += " - Lektion ";
+        text += von;
+        text += " bis Lektion ";
+        text += bis;
+    } else {
+        text += titelNichtGewusst;
+    }
+    return text;
+}
+
 } // namespace quorvia

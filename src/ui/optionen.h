@@ -3,7 +3,12 @@
 // What the ten option windows (list views and query windows) share with the main menu
 // that opens them: the link back to the menu window and the steps of closing.
 
+#include "query/abfragearten.h"
+
 #include <QPointer>
+
+#include <string>
+#include <string_view>
 
 namespace quorvia {
 
@@ -25,5 +30,11 @@ public:
 private:
     QPointer<Dialog> menue_;
 };
+
+// The caption of an option window: its title with the lesson range it covers, or with
+// the suffix of the not-known list.
+std::string optionstitel(std::string_view titel, Abfragequelle quelle,
+                         std::string_view titelNichtGewusst, std::string_view von,
+                         std::string_view bis);
 
 } // namespace quorvia
