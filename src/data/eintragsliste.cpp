@@ -29,21 +29,6 @@ std::string markierung(int n) {
     return std::string(puffer, ende);
 }
 
-// The number of a marker line "#n#" (decimal, no leading zero), or nothing.
-std::optional<int> markierungsNummer(std::string_view zeile) {
-    if (zeile.size() < 3 || zeile.front() != '#' || zeile.back() != '#' || zeile[1] == '0') {
-        return std::nullopt;
-    }
-    const std::string_view ziffern = zeile.substr(1, zeile.size() - 2);
-    int n = 0;
-    const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), n);
-    if (fehler != std::errc() || ende != ziffern.data() + ziffern.size() || ziffern[0] == '-' ||
-        ziffern[0] == '+') {
-        return std::nullopt;
-    }
-    return n;
-}
-
 struct Markierung {
     std::size_t pos = 0;
     std::size_t laenge = 0;
@@ -153,6 +138,20 @@ std::optional<Fundstelle> findeDatensatz(std::string_view text, std::string_view
 }
 
 } // namespace
+
+std::optional<int> markierungsNummer(std::string_view zeile) {
+    if (zeile.size() < 3 || zeile.front() != '#' || zeile.back() != '#' || zeile[1] == '0') {
+        return std::nullopt;
+    }
+    const std::string_view ziffern = zeile.substr(1, zeile.size() - 2);
+    int n = 0;
+    const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), n);
+    if (fehler != std::errc() || ende != ziffern.data() + ziffern.size() || ziffern[0] == '-' ||
+        ziffern[0] == '+') {
+        return std::nullopt;
+    }
+    return n;
+}
 
 std::string_view naechstesToken(std::string_view text, std::size_t& pos) {
     if (pos == std::string_view::npos) {

@@ -44,6 +44,9 @@ private:
 // is exhausted (the token is then empty).
 std::string_view naechstesToken(std::string_view text, std::size_t& pos);
 
+// The number of a marker line "#n#" (decimal, no sign, no leading zero), or nothing.
+std::optional<int> markierungsNummer(std::string_view zeile);
+
 // Removes every '#' at the start and at the end of a token.
 std::string_view rautenEntfernen(std::string_view token);
 

@@ -5,7 +5,6 @@
 #include "settings/schrift.h"
 #include "ui/plattform/schriften.h"
 
-#include <charconv>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -13,18 +12,6 @@
 namespace quorvia {
 
 namespace {
-
-// The number of a marker line "#n#" (decimal, no sign, no leading zero), or 0.
-int markennummer(std::string_view zeile) {
-    if (zeile.size() < 3 || zeile.front() != '#' || zeile.back() != '#' || zeile[1] < '1' ||
-        zeile[1] > '9') {
-        return 0;
-    }
-    int n = 0;
-    const char* ende = zeile.data() + zeile.size() - 1;
-    const auto [stelle, fehler] = std::from_chars(zeile.data() + 1, ende, n);
-    return fehler == std::errc() && stelle == ende ? n : 0;
-}
 
 // Items erste to letzte, each exactly as Eintragsliste::eintrag reads it (the first marker
 // line of its number, then the next two lines), found in one pass over the text rather
@@ -41,7 +28,7 @@ std::vector<Eintrag> eintraegeLesen(const Eintragsliste& liste, int erste, int l
         if (pos == std::string_view::npos) {
             break;
         }
-        const int n = markennummer(zeile);
+        const int n = markierungsNummer(zeile).value_or(0);
         if (n >= 1 && n >= erste && n <= letzte) {
             std::size_t& a = anfang[static_cast<std::size_t>(n - erste)];
             if (a == std::string_view::npos) {
