@@ -48,12 +48,8 @@ public:
     explicit Einstellungen(QWidget* eltern = nullptr,
                            EinstellungsSpeicher speicher = EinstellungsSpeicher());
 
-    // The values as the dialog holds them (after opening: as read or chosen).
+    // The greeting font as the dialog holds it (after opening: as read or chosen).
     const Schriftbeschreibung& begruessungSchrift() const { return schrift_; }
-    Farbe begruessungFarbe() const { return begruessungFarbe_; }
-    Farbe ausdruckFarbe() const { return ausdruckFarbe_; }
-    Farbe meldungFarbe() const { return meldungFarbe_; }
-    Farbe loesungFarbe() const { return loesungFarbe_; }
 
 protected:
     void oeffnen() override;
