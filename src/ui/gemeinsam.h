@@ -14,6 +14,7 @@
 //       }
 //   };
 
+#include "data/pfade.h"
 #include "ui/plattform/dialog.h"
 
 #include <QIcon>
@@ -61,9 +62,9 @@ struct Bildangabe {
 };
 
 inline constexpr Bildangabe grossesBild{
-    "Bilder/Bustixgr.gif", "Die Datei \"\\Bilder\\Bustixgr.gif\" konnte nicht geladen werden!"};
+    pfade::bildGross, "Die Datei \"\\Bilder\\Bustixgr.gif\" konnte nicht geladen werden!"};
 inline constexpr Bildangabe kleinesBild{
-    "Bilder/Bustixkl.gif", "Die Datei \"\\Bilder\\Bustixkl.gif\" konnte nicht geladen werden!"};
+    pfade::bildKlein, "Die Datei \"\\Bilder\\Bustixkl.gif\" konnte nicht geladen werden!"};
 
 // The client pixel of the picture's upper left corner.
 inline constexpr int bildRand = 20;
