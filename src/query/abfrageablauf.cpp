@@ -100,7 +100,7 @@ void Abfrageablauf::auswerten() {
         serie_ = 0;
         anzeige_.meldung = Lobtabelle::falsch;
         fenster_.anzeigen(anzeige_);
-        if (art_.falschHinzufuegen && vorhanden) {
+        if (art_.falschHinzufuegen() && vorhanden) {
             nichtGewusst_.anhaengen(e.lateinisch, e.deutsch);
         }
     }

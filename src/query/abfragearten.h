@@ -20,11 +20,12 @@ struct Abfrageart {
     Abfragequelle quelle;               // lesson range of the course, or the not-known list
     Zeile gefragt;                      // the line shown as the expression
     Pruefung pruefung;                  // judges the other line
-    bool falschHinzufuegen;             // a wrong answer adds the pair to the not-known list
     std::string_view artText;           // for the summary: "Wörter" / "Stammformen"
     std::string_view titel;             // "Quorvia 2003 - Wörter abfragen"
     std::string_view titelNichtGewusst; // suffix for the not-known windows
 
+    // A wrong answer adds the pair to the not-known list only in a lesson-range query.
+    bool falschHinzufuegen() const { return quelle == Abfragequelle::Bereich; }
     int befehlOk() const { return menue + 1; }
     int befehlHauptmenue() const { return menue + 2; }
     int befehlBeenden() const { return menue + 3; }
@@ -40,22 +41,22 @@ inline constexpr std::string_view textStammformen = "Stammformen";
 
 inline const std::array<Abfrageart, 6> abfragearten{{
     {"Option211", 105, 136, Kursart::Woerter, Abfragequelle::Bereich, Zeile::Deutsch,
-     DeutschLateinPruefung::pruefen, true, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
+     DeutschLateinPruefung::pruefen, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
      " - nicht gewusste W\xF6rter"},
     {"Option212", 106, 143, Kursart::Woerter, Abfragequelle::NichtGewusst, Zeile::Deutsch,
-     DeutschLateinPruefung::pruefen, false, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
+     DeutschLateinPruefung::pruefen, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
      " - nicht gewusste W\xF6rter"},
     {"Option221", 107, 150, Kursart::Woerter, Abfragequelle::Bereich, Zeile::Lateinisch,
-     LateinDeutschPruefung::pruefen, true, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
+     LateinDeutschPruefung::pruefen, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
      " - nicht gewusste W\xF6rter"},
     {"Option222", 108, 157, Kursart::Woerter, Abfragequelle::NichtGewusst, Zeile::Lateinisch,
-     LateinDeutschPruefung::pruefen, false, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
+     LateinDeutschPruefung::pruefen, textWoerter, "Quorvia 2003 - W\xF6rter abfragen",
      " - nicht gewusste W\xF6rter"},
     {"Option41", 111, 188, Kursart::Stammformen, Abfragequelle::Bereich, Zeile::Deutsch,
-     StammformenPruefung::pruefen, true, textStammformen, "Quorvia 2003 - Stammformen abfragen",
+     StammformenPruefung::pruefen, textStammformen, "Quorvia 2003 - Stammformen abfragen",
      " - nicht gewusste Stammformen"},
     {"Option42", 112, 195, Kursart::Stammformen, Abfragequelle::NichtGewusst, Zeile::Deutsch,
-     StammformenPruefung::pruefen, false, textStammformen, "Quorvia 2003 - Stammformen abfragen",
+     StammformenPruefung::pruefen, textStammformen, "Quorvia 2003 - Stammformen abfragen",
      " - nicht gewusste Stammformen"},
 }};
 

@@ -199,7 +199,7 @@ public:
                 modell.weg(paar);
             } else {
                 ++zaehler_.falsch;
-                if (art.falschHinzufuegen) {
+                if (art.falschHinzufuegen()) {
                     modell.hinzu(paar);
                 }
             }
