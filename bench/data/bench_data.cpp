@@ -3,6 +3,8 @@
 #include "data/kodierung.h"
 #include "data/lektionstabelle.h"
 
+#include "gemeinsam/kurspaare.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -14,30 +16,9 @@
 namespace quorvia {
 namespace {
 
-constexpr int anzahlWoerter = 1583;
-
-struct Paar {
-    std::string lateinisch, deutsch;
-};
-
-// Pairs of about the course's length: a Latin line with forms and a note, a German line
-// with two or three meanings.
-std::vector<Paar> paare(int n) {
-    std::vector<Paar> p;
-    std::mt19937 zufall(1583);
-    std::uniform_int_distribution<int> laenge(4, 12);
-    auto wort = [&] {
-        std::string w(static_cast<std::size_t>(laenge(zufall)), 'a');
-        for (auto& c : w) {
-            c = static_cast<char>('a' + zufall() % 26);
-        }
-        return w;
-    };
-    for (int i = 0; i < n; ++i) {
-        p.push_back({wort() + ", " + wort() + " m. Akk.", wort() + ", " + wort() + ", " + wort()});
-    }
-    return p;
-}
+using bench::anzahlWoerter;
+using bench::Paar;
+using bench::paare;
 
 std::string text(const std::vector<Paar>& p, bool alsListe) {
     Eintragsliste l(alsListe ? "\r\n\r\n" : "");

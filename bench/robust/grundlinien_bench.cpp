@@ -11,6 +11,8 @@
 #include "data/kodierung.h"
 #include "data/md5.h"
 
+#include "gemeinsam/kurspaare.h"
+
 #include <benchmark/benchmark.h>
 
 #include <openssl/evp.h>
@@ -27,29 +29,9 @@
 namespace quorvia {
 namespace {
 
-constexpr int anzahlWoerter = 1583;
-
-struct Paar {
-    std::string lateinisch, deutsch;
-};
-
-// Pairs of about the course's length, as in the data benchmarks.
-std::vector<Paar> paare(int n) {
-    std::vector<Paar> p;
-    std::mt19937 zufall(1583);
-    std::uniform_int_distribution<int> laenge(4, 12);
-    auto wort = [&] {
-        std::string w(static_cast<std::size_t>(laenge(zufall)), 'a');
-        for (auto& c : w) {
-            c = static_cast<char>('a' + zufall() % 26);
-        }
-        return w;
-    };
-    for (int i = 0; i < n; ++i) {
-        p.push_back({wort() + ", " + wort() + " m. Akk.", wort() + ", " + wort() + ", " + wort()});
-    }
-    return p;
-}
+using bench::anzahlWoerter;
+using bench::Paar;
+using bench::paare;
 
 // Built directly in the record layout: appending 1583 pairs one by one would cost more than
 // everything measured here.
