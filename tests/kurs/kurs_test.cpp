@@ -136,10 +136,10 @@ std::string zeigen(const Eintrag& e) {
     return "item " + std::to_string(e.nummer) + " \"" + e.lateinisch + "\" / \"" + e.deutsch + "\"";
 }
 
-// The German line as the strict checker reads it: its alternatives, in any order.
-std::set<std::string> bedeutungen(std::string_view deutsch) {
+// A line as the strict checker reads it: its alternatives, in any order.
+std::set<std::string> alternativenMenge(std::string_view zeile) {
     std::set<std::string> menge;
-    for (const std::string_view teil : alternativen(deutsch)) {
+    for (const std::string_view teil : alternativen(zeile)) {
         menge.emplace(ohneRaender(teil));
     }
     return menge;
@@ -290,13 +290,16 @@ TEST_P(KursTest, AtMostOneGermanMeaningCarriesAPrefix) {
     }
 }
 
-// The German line is the only prompt of the German-to-Latin and principal-parts queries,
-// and the strict checker takes its alternatives in any order.
-TEST_P(KursTest, NoTwoItemsShareAGermanPrompt) {
-    std::map<std::set<std::string>, int> prompts;
-    for (const Eintrag& e : eintraege_) {
-        const auto [it, neu] = prompts.emplace(bedeutungen(e.deutsch), e.nummer);
-        EXPECT_TRUE(neu) << zeigen(e) << " asks for the same as item " << it->second;
+// Each line is the only prompt of a query (the German of German-to-Latin and of the
+// principal parts, the Latin of Latin-to-German), and the strict checker takes its
+// alternatives in any order.
+TEST_P(KursTest, NoTwoItemsShareAPrompt) {
+    for (const auto zeile : {&Eintrag::deutsch, &Eintrag::lateinisch}) {
+        std::map<std::set<std::string>, int> prompts;
+        for (const Eintrag& e : eintraege_) {
+            const auto [it, neu] = prompts.emplace(alternativenMenge(e.*zeile), e.nummer);
+            EXPECT_TRUE(neu) << zeigen(e) << " asks for the same as item " << it->second;
+        }
     }
 }
 
@@ -462,9 +465,10 @@ TEST_F(KursAbgleich, PrincipalPartsUseTheWordCoursesGerman) {
         if (getrennt != getrennteVerben.end()) {
             std::set<std::string> alle;
             for (const Wort& wort : it->second) {
-                alle.merge(bedeutungen(wort.deutsch));
+                alle.merge(alternativenMenge(wort.deutsch));
             }
-            EXPECT_EQ(bedeutungen(verb.deutsch), alle) << zeigen(verb) << ": " << getrennt->second;
+            EXPECT_EQ(alternativenMenge(verb.deutsch), alle)
+                << zeigen(verb) << ": " << getrennt->second;
             continue;
         }
         const bool gleich = std::any_of(it->second.begin(), it->second.end(),
