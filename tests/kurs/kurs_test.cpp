@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -133,6 +134,27 @@ bool erlaubtesZeichen(unsigned char c) {
 
 std::string zeigen(const Eintrag& e) {
     return "item " + std::to_string(e.nummer) + " \"" + e.lateinisch + "\" / \"" + e.deutsch + "\"";
+}
+
+// A line as the strict checker reads it: its alternatives, in any order.
+std::set<std::string> alternativenMenge(std::string_view zeile) {
+    std::set<std::string> menge;
+    for (const std::string_view teil : alternativen(zeile)) {
+        menge.emplace(ohneRaender(teil));
+    }
+    return menge;
+}
+
+// A verb as both courses name it: "laudo,laudare", a word's note removed; empty for a
+// line of fewer than two parts.
+std::string verbschluessel(std::string_view latein) {
+    const auto teile = alternativen(latein);
+    if (teile.size() < 2) {
+        return {};
+    }
+    std::string_view zweiter = ohneRaender(teile[1]);
+    zweiter.remove_suffix(notenEnde(zweiter).size());
+    return std::string(ohneRaender(teile[0])) + "," + std::string(zweiter);
 }
 
 // Names the course file in failure messages instead of dumping its bytes.
@@ -268,6 +290,19 @@ TEST_P(KursTest, AtMostOneGermanMeaningCarriesAPrefix) {
     }
 }
 
+// Each line is the only prompt of a query (the German of German-to-Latin and of the
+// principal parts, the Latin of Latin-to-German), and the strict checker takes its
+// alternatives in any order.
+TEST_P(KursTest, NoTwoItemsShareAPrompt) {
+    for (const auto zeile : {&Eintrag::deutsch, &Eintrag::lateinisch}) {
+        std::map<std::set<std::string>, int> prompts;
+        for (const Eintrag& e : eintraege_) {
+            const auto [it, neu] = prompts.emplace(alternativenMenge(e.*zeile), e.nummer);
+            EXPECT_TRUE(neu) << zeigen(e) << " asks for the same as item " << it->second;
+        }
+    }
+}
+
 TEST_P(KursTest, EveryStoredLineTypedBackIsRightInBothModes) {
     for (const Eintrag& e : eintraege_) {
         for (const bool streng : {true, false}) {
@@ -340,51 +375,107 @@ TEST_P(StammformenTest, PrincipalPartsStandInTheCoursesOrder) {
     }
 }
 
+// Both compiled courses, and the word items of every verb by "laudo,laudare".
+class KursAbgleich : public ::testing::Test {
+protected:
+    struct Wort {
+        int lektion;
+        std::string deutsch;
+    };
+
+    void SetUp() override {
+        for (const Kursdatei& k : kursdateien) {
+            if (!fs::exists(k.dat)) {
+                if (!fs::exists(k.quelle)) {
+                    GTEST_SKIP() << k.quelle << " is not in the source tree yet";
+                }
+                FAIL() << k.quelle << " exists but the build did not compile it into " << k.dat;
+            }
+        }
+        const Eintragsliste woerter(
+            DatenDatei::lesen(kursdateien[0].dat, kursdateien[0].wennNichtLadbar));
+        stammformen_ =
+            Eintragsliste(DatenDatei::lesen(kursdateien[1].dat, kursdateien[1].wennNichtLadbar));
+        for (int n = 1; n <= woerter.anzahl(); ++n) {
+            const Eintrag wort = woerter.eintrag(n);
+            const std::string schluessel = verbschluessel(wort.lateinisch);
+            if (!schluessel.empty()) {
+                verben_[schluessel].push_back({lektion(Kursart::Woerter, n), wort.deutsch});
+            }
+        }
+    }
+
+    static int lektion(Kursart art, int nummer) {
+        return std::stoi(*Lektionstabelle::lektionVon(art, nummer));
+    }
+
+    Eintragsliste stammformen_;
+    std::map<std::string, std::vector<Wort>> verben_; // in item order, first lesson first
+};
+
 // The principal-parts lessons follow the word course: most verbs are words of the course
 // too, and most of those come in the same or a nearby word lesson.
-TEST(KursAbgleich, PrincipalPartsVerbsAreWordsOfANearbyLesson) {
-    for (const Kursdatei& k : kursdateien) {
-        if (!fs::exists(k.dat)) {
-            if (!fs::exists(k.quelle)) {
-                GTEST_SKIP() << k.quelle << " is not in the source tree yet";
-            }
-            FAIL() << k.quelle << " exists but the build did not compile it into " << k.dat;
-        }
-    }
-    const Eintragsliste woerter(
-        DatenDatei::lesen(kursdateien[0].dat, kursdateien[0].wennNichtLadbar));
-    const Eintragsliste stammformen(
-        DatenDatei::lesen(kursdateien[1].dat, kursdateien[1].wennNichtLadbar));
-    // "laudo, laudare" (a note removed) -> first word lesson.
-    std::map<std::string, int> wortlektion;
-    for (int n = woerter.anzahl(); n >= 1; --n) {
-        const Eintrag wort = woerter.eintrag(n);
-        const auto teile = alternativen(wort.lateinisch);
-        if (teile.size() >= 2) {
-            std::string_view zweiter = ohneRaender(teile[1]);
-            zweiter.remove_suffix(notenEnde(zweiter).size());
-            wortlektion[std::string(ohneRaender(teile[0])) + "," + std::string(zweiter)] =
-                std::stoi(*Lektionstabelle::lektionVon(Kursart::Woerter, n));
-        }
-    }
+TEST_F(KursAbgleich, PrincipalPartsVerbsAreWordsOfANearbyLesson) {
     int gefunden = 0;
     int nahe = 0;
-    const int anzahl = stammformen.anzahl();
+    const int anzahl = stammformen_.anzahl();
     for (int n = 1; n <= anzahl; ++n) {
-        const Eintrag verb = stammformen.eintrag(n);
-        const auto teile = alternativen(verb.lateinisch);
-        ASSERT_GE(teile.size(), 2u);
-        const auto it = wortlektion.find(std::string(ohneRaender(teile[0])) + "," +
-                                         std::string(ohneRaender(teile[1])));
-        if (it != wortlektion.end()) {
+        const Eintrag verb = stammformen_.eintrag(n);
+        ASSERT_GE(alternativen(verb.lateinisch).size(), 2u);
+        const auto it = verben_.find(verbschluessel(verb.lateinisch));
+        if (it != verben_.end()) {
             ++gefunden;
-            const int lektion = std::stoi(*Lektionstabelle::lektionVon(Kursart::Stammformen, n));
-            nahe += std::abs(lektion - it->second) <= 3 ? 1 : 0;
+            const int abstand = lektion(Kursart::Stammformen, n) - it->second.front().lektion;
+            nahe += std::abs(abstand) <= 3 ? 1 : 0;
         }
     }
     EXPECT_GE(gefunden * 10, anzahl * 8)
         << gefunden << " of " << anzahl << " verbs in the word course";
     EXPECT_GE(nahe * 10, gefunden * 7) << nahe << " of " << gefunden << " within three lessons";
+}
+
+TEST_F(KursAbgleich, EveryPrincipalPartsVerbIsTaughtNoLaterThanItsLesson) {
+    for (int n = 1; n <= stammformen_.anzahl(); ++n) {
+        const Eintrag verb = stammformen_.eintrag(n);
+        const auto it = verben_.find(verbschluessel(verb.lateinisch));
+        if (it == verben_.end()) {
+            ADD_FAILURE() << zeigen(verb) << " is no word of the course";
+            continue;
+        }
+        EXPECT_LE(it->second.front().lektion, lektion(Kursart::Stammformen, n))
+            << zeigen(verb) << " comes before the word lesson that teaches it";
+    }
+}
+
+// Verbs the word course teaches as two items, one per construction; their principal
+// parts join both items' meanings.
+const std::map<std::string, std::string_view> getrennteVerben = {
+    {"consulo,consulere", "\"um Rat fragen\" with the accusative, \"sorgen für\" with the dative"},
+    {"dubito,dubitare", "\"zögern\" with the infinitive, \"zweifeln\" beside quin"},
+};
+
+TEST_F(KursAbgleich, PrincipalPartsUseTheWordCoursesGerman) {
+    for (int n = 1; n <= stammformen_.anzahl(); ++n) {
+        const Eintrag verb = stammformen_.eintrag(n);
+        const auto it = verben_.find(verbschluessel(verb.lateinisch));
+        if (it == verben_.end()) {
+            continue; // reported by the check above
+        }
+        const auto getrennt = getrennteVerben.find(it->first);
+        if (getrennt != getrennteVerben.end()) {
+            std::set<std::string> alle;
+            for (const Wort& wort : it->second) {
+                alle.merge(alternativenMenge(wort.deutsch));
+            }
+            EXPECT_EQ(alternativenMenge(verb.deutsch), alle)
+                << zeigen(verb) << ": " << getrennt->second;
+            continue;
+        }
+        const bool gleich = std::any_of(it->second.begin(), it->second.end(),
+                                        [&](const Wort& w) { return w.deutsch == verb.deutsch; });
+        EXPECT_TRUE(gleich) << zeigen(verb) << " differs from the word course's \""
+                            << it->second.front().deutsch << "\"";
+    }
 }
 
 const auto dateiname = [](const auto& info) {
