@@ -20,7 +20,7 @@ std::pair<Deskriptor, std::filesystem::path> neueDateiDaneben(const std::filesys
     std::random_device zufall;
     std::uniform_int_distribution<std::size_t> wahl(0, zeichen.size() - 1);
     for (int versuch = 0; versuch < 100; ++versuch) {
-        std::string name = ziel.filename().string() + ".neu-";
+        std::string name = ziel.filename().string() + ".neu.";
         for (int i = 0; i < 6; ++i) {
             name += zeichen[wahl(zufall)];
         }

@@ -7,16 +7,19 @@
 #include "data/datendatei.h"
 #include "data/kursdatei.h"
 #include "data/nichtgewusstliste.h"
+#include "data/startsperre.h"
 #include "data/tempordner.h"
 #include "settings/einstellungsspeicher.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -383,6 +386,48 @@ TEST(Fehlerinjektion, DatenDateienDieKeineDateienSind) {
             }
         }
     }
+}
+
+// The start lock: refused to a second holder while the first lives, in another process or
+// this one, and free again once its holder is killed.
+TEST(Fehlerinjektion, StartsperreGiltBisZumEndeIhresHalters) {
+    using S = Startsperre::Stand;
+    const TempOrdner ordner;
+    const fs::path datei = ordner / "quorvia.lock";
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const Startsperre sperre(datei);
+        const char stand = static_cast<char>(sperre.stand());
+        ::alarm(60); // never outlives a parent that failed before killing it
+        if (::write(rohr[1], &stand, 1) == 1) {
+            for (;;) {
+                ::pause();
+            }
+        }
+        ::_exit(1);
+    }
+    ::close(rohr[1]);
+    char stand = -1;
+    ASSERT_EQ(::read(rohr[0], &stand, 1), 1);
+    ::close(rohr[0]);
+    EXPECT_EQ(static_cast<S>(stand), S::Gehalten);
+    EXPECT_EQ(Startsperre(datei).stand(), S::Besetzt);
+
+    ::kill(kind, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    {
+        const Startsperre wieder(datei);
+        EXPECT_EQ(wieder.stand(), S::Gehalten);
+        EXPECT_EQ(Startsperre(datei).stand(), S::Besetzt);
+    }
+    EXPECT_EQ(Startsperre(datei).stand(), S::Gehalten);
+    // Where no lock file can be made the lock is no obstacle.
+    EXPECT_EQ(Startsperre(ordner / "fehlt" / "quorvia.lock").stand(), S::Ungeschuetzt);
 }
 
 } // namespace
