@@ -49,7 +49,7 @@ extern "C" int fsync(int fd) {
 extern "C" int open(const char* pfad, int flags, ...) {
     static const auto weiter = echt<int (*)(const char*, int, ...)>("open");
     mode_t modus = 0;
-    if ((flags & O_CREAT) != 0) {
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
         va_list argumente;
         va_start(argumente, flags);
         modus = va_arg(argumente, mode_t);
