@@ -2,6 +2,8 @@
 
 #include "app/hauptmenue.h"
 #include "data/datendatei.h"
+#include "data/pfade.h"
+#include "data/startsperre.h"
 #include "ui/plattform/dienste.h"
 
 #include <QApplication>
@@ -19,6 +21,13 @@ QuorviaApp* QuorviaApp::instanz() {
 }
 
 int QuorviaApp::starten(EinstellungsSpeicher speicher) {
+    // A second copy in the same folder would overwrite the first one's lists when its
+    // windows close. Where no lock can be had (a read-only folder) the program still runs.
+    const Startsperre sperre{std::filesystem::path(pfade::startsperre)};
+    if (sperre.stand() == Startsperre::Stand::Besetzt) {
+        meldungZeigen(nullptr, "Quorvia 2003 l\xE4uft bereits.", Meldungssymbol::Information);
+        return 0;
+    }
     // Qt's widgets need no separate initialisation of list views and spin controls.
     try {
         Hauptmenue menue(std::move(speicher));

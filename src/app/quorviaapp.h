@@ -19,7 +19,8 @@ public:
     static QuorviaApp* instanz();
 
     // Runs the main menu modally as the application's main window. Returns the exit
-    // status once the menu has ended and every window of the program is gone. A window
+    // status once the menu has ended and every window of the program is gone; at once
+    // with 0, after saying so, when the program already runs in this folder. A window
     // that cannot be built, like every fatal data failure, shows the stop message and ends
     // the process with status 1.
     int starten(EinstellungsSpeicher speicher = EinstellungsSpeicher());

@@ -34,12 +34,13 @@ namespace DatenDatei {
 
 bool existiert(const std::filesystem::path& pfad);
 
-// Reads and decrypts the whole file. Throws DatenFehler(wennNichtLadbar) when the file
-// cannot be opened, DatenFehler(Unerwartet) when it does not decrypt.
+// Reads and decrypts the whole file. Throws DatenFehler(wennNichtLadbar) when it cannot be
+// read or is no regular file (a FIFO or a device never blocks or floods the reader),
+// DatenFehler(Unerwartet) when it does not decrypt.
 std::string lesen(const std::filesystem::path& pfad, Fehlerart wennNichtLadbar);
 
-// Encrypts and writes the whole text; the previous file is replaced only once the new
-// one is complete. Throws DatenFehler(Unerwartet) on any failure.
+// Encrypts and writes the whole text through datei::ersetzen. Throws
+// DatenFehler(Unerwartet) on any failure, the previous file then left as it was.
 void schreiben(const std::filesystem::path& pfad, std::string_view text);
 
 } // namespace DatenDatei

@@ -54,21 +54,25 @@ std::vector<Markierung> alleMarkierungen(std::string_view text) {
     return ergebnis;
 }
 
-// Which numbers 1..grenze occur as marker lines (outside the range [ausVon, ausBis)).
-std::vector<bool> vorhandeneNummern(const std::vector<Markierung>& markierungen, std::size_t grenze,
+// Which of the numbers ab+1 .. ab+markers occur as marker lines (outside the range
+// [ausVon, ausBis)); index i stands for ab+i. No run of consecutive numbers can be longer
+// than the markers present, so that many entries bound every walk from ab upwards.
+std::vector<bool> vorhandeneNummern(const std::vector<Markierung>& markierungen, int ab,
                                     std::size_t ausVon = 0, std::size_t ausBis = 0) {
-    std::vector<bool> vorhanden(grenze + 2, false);
+    std::vector<bool> vorhanden(markierungen.size() + 2, false);
     for (const auto& m : markierungen) {
         if (m.pos >= ausVon && m.pos < ausBis) {
             continue;
         }
-        if (m.nummer >= 1 && static_cast<std::size_t>(m.nummer) <= grenze) {
-            vorhanden[static_cast<std::size_t>(m.nummer)] = true;
+        const long long abstand = static_cast<long long>(m.nummer) - ab;
+        if (abstand >= 1 && static_cast<std::size_t>(abstand) < vorhanden.size()) {
+            vorhanden[static_cast<std::size_t>(abstand)] = true;
         }
     }
     return vorhanden;
 }
 
+// The first index from 1 on that is not present.
 int ersteLuecke(const std::vector<bool>& vorhanden) {
     std::size_t n = 1;
     while (n < vorhanden.size() && vorhanden[n]) {
@@ -207,8 +211,7 @@ std::optional<int> Eintragsliste::nummerVon(std::string_view lateinisch,
 }
 
 int Eintragsliste::anzahl() const {
-    // A text of L characters cannot hold more than L / 4 records.
-    return ersteLuecke(vorhandeneNummern(alleMarkierungen(text_), text_.size() / 4 + 1)) - 1;
+    return ersteLuecke(vorhandeneNummern(alleMarkierungen(text_), 0)) - 1;
 }
 
 void Eintragsliste::anhaengen(std::string_view lateinisch, std::string_view deutsch) {
@@ -249,13 +252,8 @@ void Eintragsliste::entfernen(std::string_view lateinisch, std::string_view deut
     // Markers m+1, m+2, ... move down by one as long as they follow on without a gap; the
     // text is rebuilt in one pass.
     const auto markierungen = alleMarkierungen(text_);
-    const auto vorhanden = vorhandeneNummern(markierungen, text_.size() / 4 + 1, von, bis);
     const int m = fund->nummer;
-    int letzte = m;
-    while (static_cast<std::size_t>(letzte + 1) < vorhanden.size() &&
-           vorhanden[static_cast<std::size_t>(letzte + 1)]) {
-        ++letzte;
-    }
+    const int letzte = m + (ersteLuecke(vorhandeneNummern(markierungen, m, von, bis)) - 1);
 
     std::string neu;
     neu.reserve(text_.size());

@@ -134,10 +134,4 @@ std::optional<std::string> entschluesseln(std::string_view daten) {
     return klar;
 }
 
-std::filesystem::path temporaererPfad(const std::filesystem::path& ziel) {
-    std::filesystem::path neu = ziel;
-    neu += ".neu";
-    return neu;
-}
-
 } // namespace quorvia::kodierung

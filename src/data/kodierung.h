@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +17,5 @@ std::string verschluesseln(std::string_view klartext);
 // Decrypts file bytes; nothing when they do not form a file the writer could have made
 // (length, padding, or a NUL byte in the plain text).
 std::optional<std::string> entschluesseln(std::string_view daten);
-
-// The file a save writes first, in the same folder, before it replaces the target.
-std::filesystem::path temporaererPfad(const std::filesystem::path& ziel);
 
 } // namespace quorvia::kodierung

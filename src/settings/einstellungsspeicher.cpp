@@ -123,7 +123,7 @@ bool EinstellungsSpeicher::speichern(const BegruessungsStil& begruessung,
     dok.setzen(abschnittAbfrage, keyAbfragePause, std::to_string(abfrage.pause));
     dok.setzen(abschnittAbfrage, keyStrengeKorrektur, abfrage.streng ? "1" : "0");
 
-    return dateiErsetzen(*zugriff_, datei_, dok.alsText());
+    return datei::ersetzen(datei_, dok.alsText(), *zugriff_);
 }
 
 Einstellungswerte EinstellungsSpeicher::standardwerte() {

@@ -1,9 +1,6 @@
 #include "settings/inidatei.h"
 
 #include <climits>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 namespace quorvia {
 
@@ -225,79 +222,7 @@ std::string IniDokument::alsText() const {
 }
 
 Dateizugriff::Leseergebnis Dateizugriff::lesen(const std::filesystem::path& pfad) const {
-    std::error_code fehler;
-    const auto status = std::filesystem::status(pfad, fehler);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return {Lesestand::Fehlt, {}};
-    }
-    if (fehler || !std::filesystem::is_regular_file(status)) {
-        return {Lesestand::Fehler, {}};
-    }
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) {
-        return {Lesestand::Fehler, {}};
-    }
-    std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
-    if (ein.bad()) {
-        return {Lesestand::Fehler, {}};
-    }
-    return {Lesestand::Gelesen, std::move(inhalt)};
-}
-
-bool Dateizugriff::schreiben(const std::filesystem::path& pfad, std::string_view inhalt) const {
-    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-    if (!aus) {
-        return false;
-    }
-    aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    aus.flush();
-    if (!aus) {
-        return false;
-    }
-    aus.close();
-    return !aus.fail();
-}
-
-bool Dateizugriff::umbenennen(const std::filesystem::path& quelle,
-                              const std::filesystem::path& ziel) const {
-    std::error_code fehler;
-    std::filesystem::rename(quelle, ziel, fehler);
-    return !fehler;
-}
-
-void Dateizugriff::entfernen(const std::filesystem::path& pfad) const {
-    // Only a file of ours: an empty directory of that name is somebody else's.
-    std::error_code fehler;
-    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(pfad, fehler))) {
-        std::filesystem::remove(pfad, fehler);
-    }
-}
-
-std::filesystem::path temporaerePfad(const std::filesystem::path& ziel) {
-    std::filesystem::path tmp = ziel;
-    tmp += ".neu";
-    return tmp;
-}
-
-bool dateiErsetzen(const Dateizugriff& zugriff, const std::filesystem::path& ziel,
-                   std::string_view inhalt) {
-    // A directory (or anything else) in the way must not be replaced by a file.
-    std::error_code fehler;
-    const auto status = std::filesystem::status(ziel, fehler);
-    if (status.type() != std::filesystem::file_type::not_found &&
-        !std::filesystem::is_regular_file(status)) {
-        return false;
-    }
-    const std::filesystem::path tmp = temporaerePfad(ziel);
-    if (!zugriff.schreiben(tmp, inhalt)) {
-        zugriff.entfernen(tmp);
-        return false;
-    }
-    if (!zugriff.umbenennen(tmp, ziel)) {
-        zugriff.entfernen(tmp);
-        return false;
-    }
-    return true;
+    return datei::lesen(pfad, maxGroesse);
 }
 
 } // namespace quorvia

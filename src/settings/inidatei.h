@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/datei.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -74,30 +76,16 @@ bool gleichOhneGross(std::string_view a, std::string_view b) noexcept;
 int leseGanzzahl(std::string_view text) noexcept;
 
 // The file operations the store depends on, as a seam so a test can make each step fail.
-class Dateizugriff {
+class Dateizugriff : public datei::Ersetzungsschritte {
 public:
-    enum class Lesestand { Gelesen, Fehlt, Fehler };
-    struct Leseergebnis {
-        Lesestand stand = Lesestand::Fehlt;
-        std::string inhalt;
-    };
+    using Lesestand = datei::Lesestand;
+    using Leseergebnis = datei::Leseergebnis;
 
-    virtual ~Dateizugriff() = default;
+    // Far above any real settings file; a larger one is not read (and so not replaced).
+    static constexpr std::size_t maxGroesse = std::size_t{1} << 20;
+
+    // The file whole when it is a regular file of at most maxGroesse bytes.
     virtual Leseergebnis lesen(const std::filesystem::path& pfad) const;
-    // Creates or truncates the file and writes all bytes; false on any failure.
-    virtual bool schreiben(const std::filesystem::path& pfad, std::string_view inhalt) const;
-    // Replaces ziel by quelle in one step; false on failure.
-    virtual bool umbenennen(const std::filesystem::path& quelle,
-                            const std::filesystem::path& ziel) const;
-    virtual void entfernen(const std::filesystem::path& pfad) const;
 };
-
-// The temporary file beside ziel that a replacement is written to first.
-std::filesystem::path temporaerePfad(const std::filesystem::path& ziel);
-
-// Writes the new contents to the temporary file, then renames it over ziel. On failure the
-// temporary file is removed and ziel is left as it was.
-bool dateiErsetzen(const Dateizugriff& zugriff, const std::filesystem::path& ziel,
-                   std::string_view inhalt);
 
 } // namespace quorvia

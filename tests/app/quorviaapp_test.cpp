@@ -4,6 +4,8 @@
 
 #include "app/hauptmenue.h"
 #include "app/quorviaapp.h"
+#include "data/pfade.h"
+#include "data/startsperre.h"
 
 #include "app_testhilfe.h"
 #include "ui/plattform_testhilfe.h"
@@ -122,6 +124,25 @@ INSTANTIATE_TEST_SUITE_P(
                       Datenfehler{"NichtGewussteWoerterBeschaedigt", "Woerter/ngwoerter.dat", false,
                                   woerterAbfragen, true, Fehlerart::Unerwartet}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A second start where the program already runs says so and ends before any window.
+TEST(QuorviaApp, ASecondStartInTheSameFolderSaysSoAndEnds) {
+    apptest::Arbeitsordner ordner;
+    t::DiensteEingesetzt dienste;
+    const Startsperre ersteKopie{std::filesystem::path(pfade::startsperre)};
+    ASSERT_EQ(ersteKopie.stand(), Startsperre::Stand::Gehalten);
+    t::beimNaechstenDialog([](Dialog* d) {
+        if (d != nullptr) {
+            ADD_FAILURE() << "a window opened";
+            d->close();
+        }
+    });
+    EXPECT_EQ(QuorviaApp::instanz()->starten(), 0);
+    t::nachrichtenVerarbeiten();
+    ASSERT_EQ(dienste->meldungen.size(), 1u);
+    EXPECT_EQ(alsKerntext(dienste->meldungen[0].text), "Quorvia 2003 l\xE4uft bereits.");
+    EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Information);
+}
 
 } // namespace
 } // namespace quorvia

@@ -242,6 +242,15 @@ TEST(Eintragsliste, RemovesAndRenumbers) {
          datensatz(1, "a", "b") + datensatz(2, "c", "d") + datensatz(4, "e", "f"),
          {"a", "b"},
          datensatz(1, "c", "d") + datensatz(4, "e", "f")},
+        // Far more markers' worth of numbering than the short text has characters.
+        {"high numbers in a short text",
+         "\r\n\r\n#451#\r\n#a#\r\n#b#\r\n\r\n#452#\r\n#c#\r\n#d#\r\n\r\n",
+         {"a", "b"},
+         "\r\n\r\n#451#\r\n#c#\r\n#d#\r\n\r\n"},
+        {"the largest number",
+         datensatz(2147483646, "a", "b") + datensatz(2147483647, "c", "d"),
+         {"a", "b"},
+         datensatz(2147483646, "c", "d")},
     };
     for (const auto& f : faelle) {
         Eintragsliste l(f.vorher);

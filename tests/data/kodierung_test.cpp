@@ -204,21 +204,26 @@ TEST(DatenDatei, FailedSaveKeepsThePreviousFile) {
     TempOrdner ordner;
     const auto pfad = ordner / "ngwoerter.dat";
     DatenDatei::schreiben(pfad, "\r\n\r\n#1#\r\n#a#\r\n#b#\r\n\r\n");
-    const std::string vorher = dateiLesen(pfad);
-    // The temporary file cannot be created: a directory stands in its place.
-    std::filesystem::create_directory(kodierung::temporaererPfad(pfad));
-    EXPECT_THROW(DatenDatei::schreiben(pfad, "\r\n\r\n"), DatenFehler);
-    EXPECT_EQ(dateiLesen(pfad), vorher);
-    std::filesystem::remove(kodierung::temporaererPfad(pfad));
+    // A folder at a name an earlier version wrote to first is neither in the way nor touched.
+    std::filesystem::create_directory(ordner / "ngwoerter.dat.neu");
+    DatenDatei::schreiben(pfad, "\r\n\r\n");
+    EXPECT_EQ(test::dateinamen(ordner.pfad()),
+              (std::vector<std::string>{"ngwoerter.dat", "ngwoerter.dat.neu"}));
 
     // A save into a missing folder fails without leaving anything behind.
     EXPECT_THROW(DatenDatei::schreiben(ordner / "fehlt" / "x.dat", "abc"), DatenFehler);
     EXPECT_FALSE(std::filesystem::exists(ordner / "fehlt"));
 
+    // Nor can a save replace a folder at the list's name.
+    std::filesystem::create_directory(ordner / "ordner.dat");
+    EXPECT_THROW(DatenDatei::schreiben(ordner / "ordner.dat", "abc"), DatenFehler);
+    EXPECT_TRUE(std::filesystem::is_directory(ordner / "ordner.dat"));
+
     // A successful save leaves no temporary file.
     DatenDatei::schreiben(pfad, "\r\n\r\n");
     EXPECT_EQ(DatenDatei::lesen(pfad, Fehlerart::NgWoerterNichtLadbar), "\r\n\r\n");
-    EXPECT_FALSE(std::filesystem::exists(kodierung::temporaererPfad(pfad)));
+    EXPECT_EQ(test::dateinamen(ordner.pfad()),
+              (std::vector<std::string>{"ngwoerter.dat", "ngwoerter.dat.neu", "ordner.dat"}));
 }
 
 } // namespace

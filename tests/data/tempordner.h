@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvia::test {
 
@@ -49,6 +51,16 @@ inline void dateiSchreiben(const std::filesystem::path& pfad, std::string_view b
 inline std::string dateiLesen(const std::filesystem::path& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
+// The names in a folder, sorted: what a save left behind.
+inline std::vector<std::string> dateinamen(const std::filesystem::path& ordner) {
+    std::vector<std::string> namen;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+        namen.push_back(eintrag.path().filename().string());
+    }
+    std::sort(namen.begin(), namen.end());
+    return namen;
 }
 
 } // namespace quorvia::test

@@ -5,17 +5,21 @@
 #include "robust/stoerung.h"
 
 #include "data/datendatei.h"
-#include "data/kodierung.h"
+#include "data/kursdatei.h"
 #include "data/nichtgewusstliste.h"
+#include "data/startsperre.h"
 #include "data/tempordner.h"
 #include "settings/einstellungsspeicher.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -39,7 +43,7 @@ std::string listentext(int n) {
 }
 
 enum class Stoerung {
-    TemporaerIstOrdner, // the temporary name is taken by a folder: creating fails
+    AnlegenScheitert,   // creating the temporary file fails
     KeinDeskriptor,     // no descriptor left: creating fails, also for root
     PlatteVoll,         // writes beyond 128 bytes fail, as on a full disk
     SyncScheitert,      // the flush to the disk fails
@@ -52,7 +56,7 @@ struct Fall {
 };
 
 const std::vector<Fall> faelle = {
-    {"temporary name is a folder", Stoerung::TemporaerIstOrdner},
+    {"creating fails", Stoerung::AnlegenScheitert},
     {"no descriptor left", Stoerung::KeinDeskriptor},
     {"disk full", Stoerung::PlatteVoll},
     {"fsync fails", Stoerung::SyncScheitert},
@@ -60,13 +64,14 @@ const std::vector<Fall> faelle = {
 };
 
 // Runs `speichern` with the fault in place and undoes it afterwards.
-template <class F> void gestoert(Stoerung s, const fs::path& temporaer, F&& speichern) {
+template <class F> void gestoert(Stoerung s, F&& speichern) {
     using A = test::SystemaufrufScheitert::Aufruf;
     switch (s) {
-    case Stoerung::TemporaerIstOrdner:
-        fs::create_directory(temporaer);
+    case Stoerung::AnlegenScheitert: {
+        const test::SystemaufrufScheitert f(A::Anlegen);
         speichern();
         break;
+    }
     case Stoerung::KeinDeskriptor: {
         const test::KeineDeskriptoren grenze;
         speichern();
@@ -90,13 +95,11 @@ template <class F> void gestoert(Stoerung s, const fs::path& temporaer, F&& spei
     }
 }
 
-// Nothing of ours at the temporary name: no file, and a folder in the way is left alone.
-void keinTemporaeres(const fs::path& temporaer, Stoerung s, const char* name) {
-    if (s == Stoerung::TemporaerIstOrdner) {
-        EXPECT_TRUE(fs::is_directory(temporaer)) << name;
-        fs::remove(temporaer);
-    }
-    EXPECT_FALSE(fs::exists(temporaer)) << name;
+// Nothing of ours beside the file: its folder holds the file alone.
+void keinTemporaeres(const fs::path& datei, const char* name) {
+    EXPECT_EQ(test::dateinamen(datei.parent_path()),
+              std::vector<std::string>{datei.filename().string()})
+        << name;
 }
 
 TEST(Fehlerinjektion, ListeSpeichernScheitertUndLaesstDieAlteDatei) {
@@ -112,7 +115,7 @@ TEST(Fehlerinjektion, ListeSpeichernScheitertUndLaesstDieAlteDatei) {
         liste.liste() = Eintragsliste(listentext(60));
         const int fehlschlaegeVorher = test::SystemaufrufScheitert::fehlschlaege();
         std::optional<DatenFehler> fehler;
-        gestoert(f.stoerung, kodierung::temporaererPfad(pfad), [&] {
+        gestoert(f.stoerung, [&] {
             try {
                 liste.speichern();
             } catch (const DatenFehler& e) {
@@ -124,8 +127,8 @@ TEST(Fehlerinjektion, ListeSpeichernScheitertUndLaesstDieAlteDatei) {
         EXPECT_EQ(fehler->art(), Fehlerart::Unerwartet) << f.name;
         EXPECT_EQ(fehler->what(), unerwartet) << f.name;
         EXPECT_EQ(dateiLesen(pfad), alteBytes) << f.name;
-        keinTemporaeres(kodierung::temporaererPfad(pfad), f.stoerung, f.name);
-        if (f.stoerung == Stoerung::SyncScheitert || f.stoerung == Stoerung::UmbenennenScheitert) {
+        keinTemporaeres(pfad, f.name);
+        if (f.stoerung != Stoerung::KeinDeskriptor && f.stoerung != Stoerung::PlatteVoll) {
             EXPECT_GT(test::SystemaufrufScheitert::fehlschlaege(), fehlschlaegeVorher) << f.name;
         }
 
@@ -144,21 +147,18 @@ TEST(Fehlerinjektion, EinstellungenSpeichernScheitertUndLaesstDieAlteDatei) {
     BegruessungsStil stil;
     stil.schriftart = std::string(31, 'A');
     for (const auto& f : faelle) {
-        if (f.stoerung == Stoerung::SyncScheitert) {
-            continue; // the settings file is not synced; nothing to fail there
-        }
         const TempOrdner ordner(test::schnellerOrdner());
         const fs::path datei = ordner / "Einstellungen.ini";
         dateiSchreiben(datei, alt);
         const EinstellungsSpeicher speicher(datei);
 
         bool gespeichert = true;
-        gestoert(f.stoerung, temporaerePfad(datei),
+        gestoert(f.stoerung,
                  [&] { gespeichert = speicher.speichern(stil, AbfrageEinstellungen{}); });
 
         EXPECT_FALSE(gespeichert) << f.name << ": the failed save was reported as done";
         EXPECT_EQ(dateiLesen(datei), alt) << f.name;
-        keinTemporaeres(temporaerePfad(datei), f.stoerung, f.name);
+        keinTemporaeres(datei, f.name);
         EXPECT_EQ(speicher.abfrageLaden().pause, 7) << f.name;
         EXPECT_TRUE(speicher.speichern(stil, AbfrageEinstellungen{})) << f.name;
         EXPECT_EQ(speicher.begruessungLaden().schriftart, stil.schriftart) << f.name;
@@ -227,7 +227,9 @@ TEST(Fehlerinjektion, ListeAlsOrdner) {
             EXPECT_EQ(e.art(), Fehlerart::Unerwartet) << a.name;
         }
         EXPECT_EQ(dateiLesen(liste.pfad() / "darin"), "bleibt") << a.name;
-        EXPECT_FALSE(fs::exists(kodierung::temporaererPfad(liste.pfad()))) << a.name;
+        EXPECT_EQ(test::dateinamen(liste.pfad().parent_path()),
+                  std::vector<std::string>{liste.pfad().filename().string()})
+            << a.name;
     }
 }
 
@@ -284,7 +286,130 @@ TEST(Fehlerinjektion, SchreibgeschuetzterArbeitsordner) {
     fs::permissions("Woerter", fs::perms::owner_all);
     EXPECT_EQ(dateiLesen(liste.pfad()), bytes);
     EXPECT_EQ(dateiLesen("Einstellungen.ini"), "[Begr\xFCssungstext]\r\nSchriftart=Arial\r\n");
-    EXPECT_FALSE(fs::exists(kodierung::temporaererPfad(liste.pfad())));
+    keinTemporaeres(liste.pfad(), "read-only folder");
+}
+
+// What a save replaces and how: both kinds of file go through the same replacement.
+struct Ziel {
+    const char* datei;
+    std::function<void(const fs::path&)> speichern;
+    std::function<bool(const fs::path&)> gespeichert; // holds what speichern wrote
+};
+
+const std::vector<Ziel> ziele = {
+    {"ngwoerter.dat",
+     [](const fs::path& p) {
+         NichtGewusstListe l(p, Fehlerart::NgWoerterNichtLadbar);
+         l.liste() = Eintragsliste(listentext(2));
+         EXPECT_NO_THROW(l.speichern()) << p;
+     },
+     [](const fs::path& p) {
+         return DatenDatei::lesen(p, Fehlerart::Unerwartet) == listentext(2);
+     }},
+    {"Einstellungen.ini",
+     [](const fs::path& p) {
+         AbfrageEinstellungen a;
+         a.pause = 9;
+         EXPECT_TRUE(EinstellungsSpeicher(p).speichern({}, a)) << p;
+     },
+     [](const fs::path& p) {
+         return EinstellungsSpeicher(p).abfrageLaden().pause == 9;
+     }},
+};
+
+TEST(Fehlerinjektion, SpeichernFolgtKeinemFremdenLinkUndBehaeltRechteUndLink) {
+    for (const auto& z : ziele) {
+        const TempOrdner ordner(test::schnellerOrdner());
+        const fs::path ziel = ordner / z.datei;
+        const std::string neu = std::string(z.datei) + ".neu";
+        // A link planted at the name earlier versions wrote to first, aimed at the course.
+        dateiSchreiben(ordner / "Woerter.dat", "Kurs");
+        fs::create_symlink("Woerter.dat", ordner / neu);
+        z.speichern(ziel);
+        EXPECT_EQ(dateiLesen(ordner / "Woerter.dat"), "Kurs") << z.datei;
+        EXPECT_TRUE(fs::is_symlink(ordner / neu)) << z.datei;
+        EXPECT_TRUE(z.gespeichert(ziel)) << z.datei;
+
+        // A file only its owner may read stays so.
+        const auto privat = fs::perms::owner_read | fs::perms::owner_write;
+        fs::permissions(ziel, privat);
+        z.speichern(ziel);
+        EXPECT_EQ(fs::status(ziel).permissions(), privat) << z.datei;
+
+        // A link to a file kept elsewhere stays a link; the file it points to is updated.
+        const fs::path anderswo = ordner / "anderswo";
+        fs::create_directory(anderswo);
+        dateiSchreiben(anderswo / z.datei, "alt");
+        fs::remove(ziel);
+        fs::create_symlink(fs::path("anderswo") / z.datei, ziel);
+        z.speichern(ziel);
+        EXPECT_TRUE(fs::is_symlink(ziel)) << z.datei;
+        EXPECT_TRUE(z.gespeichert(anderswo / z.datei)) << z.datei;
+        keinTemporaeres(anderswo / z.datei, z.datei);
+        EXPECT_EQ(test::dateinamen(ordner.pfad()).size(), 4u) << z.datei;
+    }
+}
+
+// Things at a data file's path that are not files: reading one must neither block (a FIFO
+// without writer) nor run on for ever (a device), and no save may replace one.
+TEST(Fehlerinjektion, DatenDateienDieKeineDateienSind) {
+    const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> dinge = {
+        {"a FIFO",
+         [](const fs::path& p) {
+             ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0) << p;
+         }},
+        {"a link to /dev/zero",
+         [](const fs::path& p) {
+             fs::create_symlink("/dev/zero", p);
+         }},
+    };
+    for (const auto& a : arten) {
+        for (const auto& [wie, anlegen] : dinge) {
+            const TempOrdner ordner;
+            const Arbeitsordner hier(ordner.pfad());
+            NichtGewusstListe liste(a.kurs);
+            anlegen(liste.pfad());
+            ladenMussScheitern(liste, a, wie);
+            EXPECT_THROW(liste.speichern(), DatenFehler) << a.name << ", " << wie;
+
+            const Kursdatei kurs = kursdatei(a.kurs);
+            anlegen(std::string(kurs.pfad));
+            try {
+                kursLesen(a.kurs);
+                ADD_FAILURE() << a.name << ", " << wie << ": the course loaded";
+            } catch (const DatenFehler& e) {
+                EXPECT_EQ(e.art(), kurs.wennNichtLadbar) << a.name << ", " << wie;
+            }
+        }
+    }
+}
+
+// The start lock: refused to a second holder while the first lives, in another process or
+// this one, and free again once its holder is killed.
+TEST(Fehlerinjektion, StartsperreGiltBisZumEndeIhresHalters) {
+    using S = Startsperre::Stand;
+    const TempOrdner ordner;
+    const fs::path datei = ordner / "quorvia.lock";
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const Startsperre sperre(datei);
+        ::raise(SIGSTOP); // holds the lock, stopped, until killed
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, WUNTRACED), kind);
+    EXPECT_EQ(Startsperre(datei).stand(), S::Besetzt);
+    ::kill(kind, SIGKILL);
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    {
+        const Startsperre wieder(datei);
+        EXPECT_EQ(wieder.stand(), S::Gehalten);
+        EXPECT_EQ(Startsperre(datei).stand(), S::Besetzt);
+    }
+    EXPECT_EQ(Startsperre(datei).stand(), S::Gehalten);
+    // Where no lock file can be made the lock is no obstacle.
+    EXPECT_EQ(Startsperre(ordner / "fehlt" / "quorvia.lock").stand(), S::Ungeschuetzt);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdarg>
 #include <fstream>
 #include <stdexcept>
 
@@ -14,6 +15,7 @@ namespace {
 // The switches of the interposed calls; the C symbols below cannot take a parameter more.
 std::atomic<bool> renameScheitert{false};
 std::atomic<bool> fsyncScheitert{false};
+std::atomic<bool> anlegenScheitert{false};
 std::atomic<int> fehlschlaegeBisher{0};
 
 template <class F> F echt(const char* name) {
@@ -42,6 +44,23 @@ extern "C" int fsync(int fd) {
         return -1;
     }
     return weiter(fd);
+}
+
+extern "C" int open(const char* pfad, int flags, ...) {
+    static const auto weiter = echt<int (*)(const char*, int, ...)>("open");
+    mode_t modus = 0;
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list argumente;
+        va_start(argumente, flags);
+        modus = va_arg(argumente, mode_t);
+        va_end(argumente);
+    }
+    if (anlegenScheitert.load() && (flags & O_CREAT) != 0 && (flags & O_EXCL) != 0) {
+        ++fehlschlaegeBisher;
+        errno = EACCES;
+        return -1;
+    }
+    return weiter(pfad, flags, modus);
 }
 
 namespace quorvia::test {
@@ -82,12 +101,23 @@ KeineDeskriptoren::~KeineDeskriptoren() {
     ::setrlimit(RLIMIT_NOFILE, &alt_);
 }
 
+namespace {
+
+std::atomic<bool>& schalter(SystemaufrufScheitert::Aufruf aufruf) {
+    using A = SystemaufrufScheitert::Aufruf;
+    return aufruf == A::Umbenennen ? renameScheitert
+           : aufruf == A::Anlegen  ? anlegenScheitert
+                                   : fsyncScheitert;
+}
+
+} // namespace
+
 SystemaufrufScheitert::SystemaufrufScheitert(Aufruf aufruf) : aufruf_(aufruf) {
-    (aufruf_ == Aufruf::Umbenennen ? renameScheitert : fsyncScheitert).store(true);
+    schalter(aufruf_).store(true);
 }
 
 SystemaufrufScheitert::~SystemaufrufScheitert() {
-    (aufruf_ == Aufruf::Umbenennen ? renameScheitert : fsyncScheitert).store(false);
+    schalter(aufruf_).store(false);
 }
 
 int SystemaufrufScheitert::fehlschlaege() {

@@ -35,10 +35,11 @@ private:
     rlimit alt_{};
 };
 
-// rename() or fsync() fail with EIO while the guard lives.
+// rename() or fsync() fail with EIO, or an exclusive create (open with O_CREAT|O_EXCL)
+// with EACCES, while the guard lives.
 class SystemaufrufScheitert {
 public:
-    enum class Aufruf { Umbenennen, Synchronisieren };
+    enum class Aufruf { Umbenennen, Synchronisieren, Anlegen };
     explicit SystemaufrufScheitert(Aufruf aufruf);
     ~SystemaufrufScheitert();
     SystemaufrufScheitert(const SystemaufrufScheitert&) = delete;

@@ -192,15 +192,14 @@ TEST(DateiErsetzen, ErsetztOderLegtAn) {
     test::Testordner ordner;
     const Dateizugriff zugriff;
     const auto ziel = ordner / "x.ini";
-    ASSERT_TRUE(dateiErsetzen(zugriff, ziel, "eins"));
+    ASSERT_TRUE(datei::ersetzen(ziel, "eins", zugriff));
     EXPECT_EQ(test::dateiLesen(ziel), "eins");
-    ASSERT_TRUE(dateiErsetzen(zugriff, ziel, "zwei"));
-    EXPECT_EQ(test::dateiLesen(ziel), "zwei");
-    EXPECT_FALSE(std::filesystem::exists(temporaerePfad(ziel)));
     // A stale temporary file from an interrupted save does not get in the way.
-    test::dateiSchreiben(temporaerePfad(ziel), "alt und halb");
-    ASSERT_TRUE(dateiErsetzen(zugriff, ziel, "drei"));
-    EXPECT_EQ(test::dateiLesen(ziel), "drei");
+    test::dateiSchreiben(ordner / "x.ini.neu", "alt und halb");
+    ASSERT_TRUE(datei::ersetzen(ziel, "zwei", zugriff));
+    EXPECT_EQ(test::dateiLesen(ziel), "zwei");
+    EXPECT_EQ(test::dateiLesen(ordner / "x.ini.neu"), "alt und halb");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.pfad()), {}), 2);
 }
 
 } // namespace

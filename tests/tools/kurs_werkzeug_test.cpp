@@ -156,6 +156,8 @@ TEST(KursWerkzeug, RefusesBadSourcesNamingTheLine) {
         {"leading hash", mit(8, [](Zeile& z) { z.latein = "#" + z.latein; }), "Zeile 10:"},
         {"trailing hash", mit(8, [](Zeile& z) { z.deutsch += "#"; }), "Zeile 10:"},
         {"marker-shaped piece", mit(8, [](Zeile& z) { z.deutsch += " #12# x"; }), "#12#"},
+        {"Latin of digits only", mit(8, [](Zeile& z) { z.latein = "3"; }), "Zeile 10:"},
+        {"German of digits only", mit(8, [](Zeile& z) { z.deutsch = "007"; }), "Zeile 10:"},
         {"not Windows-1252", mit(9, [](Zeile& z) { z.latein += " \xCE\xB1"; }), "Zeile 11:"},
         {"invalid UTF-8", mit(9, [](Zeile& z) { z.latein += "\xC3"; }), "Zeile 11:"},
         {"two columns", roh(2, "01\tnur Latein"), "Zeile 4: erwartet drei Spalten"},
@@ -221,6 +223,7 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
                           "#1#\r\n#a#\r\n#b#\r\n#2#\r\n#c#\r\n#d#\r\n\r\n");
     DatenDatei::schreiben(o / "nummer.dat", "#1#\r\n#a #3# b#\r\n#b#\r\n\r\n");
     DatenDatei::schreiben(o / "doppelt.dat", "#1#\r\n#a#\r\n#b#\r\n\r\n#2#\r\n#a#\r\n#b#\r\n\r\n");
+    DatenDatei::schreiben(o / "ziffern.dat", "#1#\r\n#tres#\r\n#3#\r\n\r\n");
     struct Fall {
         std::string args;
         std::string eingabe;
@@ -236,6 +239,10 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
         {"pruefen --art woerter ohneLeerzeile.dat", "", "Eintrag 1"},
         {"pruefen --art woerter nummer.dat", "", "#3#"},
         {"pruefen --art woerter doppelt.dat", "", "Eintrag 2: gleiches Paar wie Eintrag 1"},
+        {"pruefen --art woerter ziffern.dat", "", "Eintrag 1: die Zeile Deutsch"},
+        // Would read back one character short: the final byte counts as padding.
+        {"verschluesseln - x.dat", std::string(999, 'a') + '\x01', "0x01 bis 0x08"},
+        {"verschluesseln - x.dat", std::string(1999, 'a') + '\x08', "Vielfaches"},
     };
     for (const auto& f : faelle) {
         const Lauf l = starten(o, f.args, f.eingabe);
@@ -244,6 +251,12 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
         EXPECT_NE(l.fehler.find(f.stueck), std::string::npos) << f.args << ": " << l.fehler;
     }
     EXPECT_FALSE(std::filesystem::exists(o / "x.dat"));
+    // Just beside the refused cases the text reads back whole.
+    for (const std::string& klar :
+         {std::string(999, 'a') + '\x09', std::string(998, 'a') + '\x01'}) {
+        ASSERT_EQ(starten(o, "verschluesseln - x.dat", klar).status, 0);
+        EXPECT_EQ(DatenDatei::lesen(o / "x.dat", Fehlerart::Unerwartet), klar);
+    }
 }
 
 } // namespace

@@ -44,6 +44,10 @@ void zeilePruefen(std::string_view zeile, std::string_view name, int n,
         aus.push_back(vorne + " enthält „" + std::string(stueck) +
                       "“, das wie eine Nummernzeile aussieht");
     }
+    if (nurZiffern(inhalt)) {
+        aus.push_back(vorne + " „" + std::string(inhalt) +
+                      "“ besteht nur aus Ziffern und sähe wie eine Nummernzeile aus");
+    }
     for (const char c : inhalt) {
         if (unbelegt(c)) {
             aus.push_back(vorne + " enthält ein in Windows-1252 nicht belegtes Byte");

@@ -4,6 +4,7 @@
 #include "data/eintragsliste.h"
 #include "data/zeichensatz.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quorvia::kurs {
@@ -60,6 +61,10 @@ std::string feldPruefen(std::string_view feld, std::string_view name, std::size_
         throw Abbruch(vorne + " enthält „" + std::string(stueck) +
                       "“, das wie eine Nummernzeile aussieht");
     }
+    if (nurZiffern(feld)) {
+        throw Abbruch(vorne + " „" + std::string(feld) +
+                      "“ besteht nur aus Ziffern und sähe wie eine Nummernzeile aus");
+    }
     auto umgewandelt = zeichensatz::nachWindows1252(feld);
     if (!umgewandelt) {
         throw Abbruch(vorne + " enthält ein Zeichen, das Windows-1252 nicht darstellen kann " +
@@ -82,6 +87,10 @@ std::string_view nummernStueck(std::string_view feld) {
         }
     }
     return {};
+}
+
+bool nurZiffern(std::string_view feld) {
+    return !feld.empty() && std::all_of(feld.begin(), feld.end(), istZiffer);
 }
 
 std::string kursUebersetzen(std::string_view tsv, Kursart art) {

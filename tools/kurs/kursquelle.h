@@ -21,4 +21,7 @@ inline constexpr std::string_view kopfzeile = "Lektion\tLatein\tDeutsch";
 // The first piece "#<digits>#" in a field, or an empty view.
 std::string_view nummernStueck(std::string_view feld);
 
+// A field of digits only: stored between its '#' it would read as a marker line.
+bool nurZiffern(std::string_view feld);
+
 } // namespace quorvia::kurs

@@ -202,6 +202,14 @@ int verschluesseln(const Argumente& a) {
         throw Abbruch("Die Quelle " + anzeige(a.rest[0]) +
                       " enthält ein NUL-Byte, das keine Datendatei enthalten darf");
     }
+    // A full last chunk ending in 0x01..0x08 reads back as padding, the text shorter.
+    if (!klar.empty() && klar.size() % kodierung::stueckGroesse == 0 && klar.back() >= '\x01' &&
+        klar.back() <= '\x08') {
+        throw Abbruch("Die Quelle " + anzeige(a.rest[0]) + " ist ein Vielfaches von " +
+                      std::to_string(kodierung::stueckGroesse) +
+                      " Bytes lang und endet mit einem Byte von 0x01 bis 0x08; die "
+                      "Datendatei würde kürzer zurückgelesen");
+    }
     if (a.rest[1] == "-") {
         bytesSchreiben("-", kodierung::verschluesseln(klar));
     } else {
