@@ -185,6 +185,7 @@ TEST_F(Installation, TheLauncherPreparesTheUsersFolderAndStartsTheProgramThere) 
     beenden(lauf);
     const std::string fehlerausgabe = lauf.prozess->readAllStandardError().toStdString();
     ASSERT_TRUE(laeuft) << fehlerausgabe;
+    EXPECT_EQ(fehlerausgabe.find("Arbeitsordner"), std::string::npos) << fehlerausgabe;
 
     for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif"}) {
         EXPECT_EQ(inhalt(ordner / bild), inhalt(daten() / bild)) << bild;
@@ -227,6 +228,50 @@ TEST_F(Installation, ANewerCourseIsRefreshedAndThePupilsListsAndSettingsAreKept)
     for (const auto& e : fs::recursive_directory_iterator(ordner)) {
         EXPECT_EQ(e.path().string().find(".neu."), std::string::npos)
             << "left behind: " << e.path();
+    }
+}
+
+// Started straight from bin/ in a folder without the data folders, the program keeps its
+// missing-picture message (which stays up, so the test ends the process) and says on
+// standard error where it expected to run and how to start it there.
+TEST_F(Installation, StartedOutsideAWorkingFolderTheProgramNamesTheFolderAndTheLauncher) {
+    const fs::path home = home_.path().toStdString();
+    struct Fall {
+        std::vector<std::string> vorhanden;
+        std::optional<fs::path> xdg;
+        fs::path arbeitsordner;
+    };
+    const Fall faelle[] = {
+        {{}, std::nullopt, home / ".local/share/quorvia2003"},
+        {{"Bilder"}, home / "xdg", home / "xdg/quorvia2003"},
+        {{"Woerter", "Stammformen"}, fs::path("relativ"), home / ".local/share/quorvia2003"},
+    };
+    for (const Fall& fall : faelle) {
+        QTemporaryDir start;
+        const fs::path ordner = start.path().toStdString();
+        for (const std::string& da : fall.vorhanden) {
+            fs::create_directories(ordner / da);
+        }
+        QProcess programm;
+        programm.setProcessEnvironment(umgebung(home, fall.xdg));
+        programm.setWorkingDirectory(start.path());
+        programm.setReadChannel(QProcess::StandardError);
+        programm.start(QString::fromStdString((prefix() / "bin/quorvia").string()), {});
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!programm.canReadLine() && programm.state() != QProcess::NotRunning &&
+               std::chrono::steady_clock::now() < ende) {
+            programm.waitForReadyRead(100);
+        }
+        const std::string zeile = programm.readLine().toStdString();
+        programm.kill();
+        programm.waitForFinished(10000);
+
+        EXPECT_NE(zeile.find('"' + ordner.string() + '"'), std::string::npos) << zeile;
+        EXPECT_NE(zeile.find('"' + fall.arbeitsordner.string() + '"'), std::string::npos) << zeile;
+        EXPECT_NE(zeile.find("quorvia-starten"), std::string::npos) << zeile;
+        for (const std::string& da : fall.vorhanden) {
+            EXPECT_EQ(zeile.find(da + "/"), std::string::npos) << zeile;
+        }
     }
 }
 
