@@ -159,10 +159,10 @@ TEST_F(Installation, InstallsProgramHelpCourseDesktopEntryAndIcon) {
     }
     // What a distribution ships besides: manual pages, software centre data, licences.
     for (const char* datei :
-         {"share/icons/hicolor/scalable/apps/quorvia.svg", "share/man/de/man1/quorvia.1.gz",
-          "share/man/de/man1/quorvia-starten.1.gz", "share/man/de/man1/quorvia-kurs.1.gz",
-          "share/metainfo/de.brovanit.Quorvia.metainfo.xml", "share/doc/quorvia/copyright",
-          "share/doc/quorvia/changelog.gz"}) {
+         {"share/icons/hicolor/scalable/apps/quorvia.svg", "share/man/man1/quorvia.1.gz",
+          "share/man/de/man1/quorvia.1.gz", "share/man/de/man1/quorvia-starten.1.gz",
+          "share/man/de/man1/quorvia-kurs.1.gz", "share/metainfo/de.brovanit.Quorvia.metainfo.xml",
+          "share/doc/quorvia/copyright", "share/doc/quorvia/changelog.gz"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix() / datei)) << datei;
     }
 
