@@ -34,6 +34,7 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 dpkg-deb -x "$deb" "$tmp/wurzel"
+appstreamcli validate --no-net "$tmp"/wurzel/usr/share/metainfo/*.metainfo.xml
 mkdir "$tmp/home"
 ordner=$tmp/home/.local/share/quorvia2003
 
