@@ -35,6 +35,12 @@ aufraeumen() {
 trap aufraeumen EXIT
 dpkg-deb -x "$deb" "$tmp/wurzel"
 appstreamcli validate --no-net "$tmp"/wurzel/usr/share/metainfo/*.metainfo.xml
+# A new version needs its entry in the changelog and a release in the metadata.
+version=$(dpkg --info "$deb" | sed -n 's/^ Version: //p')
+zcat "$tmp/wurzel/usr/share/doc/quorvia/changelog.gz" | head -n 1 | grep -Fq "quorvia ($version)" ||
+    fehler "changelog beginnt nicht mit Version $version"
+grep -Fq "<release version=\"$version\"" "$tmp"/wurzel/usr/share/metainfo/*.metainfo.xml ||
+    fehler "metainfo nennt Version $version nicht"
 mkdir "$tmp/home"
 ordner=$tmp/home/.local/share/quorvia2003
 
