@@ -45,8 +45,10 @@ mkdir "$tmp/home"
 ordner=$tmp/home/.local/share/quorvia2003
 
 # The launcher execs the program, so the process id stays the program's. Qt's shortcut log
-# shows the main menu's menu bar taking its keys once the window is built.
-env -u XDG_DATA_HOME HOME="$tmp/home" QT_QPA_PLATFORM=offscreen \
+# shows the main menu's menu bar taking its keys once the window is built; any other output
+# means trouble (a message box over the menu makes the offscreen platform complain, too).
+mkdir -m 700 "$tmp/laufzeit"
+env -u XDG_DATA_HOME HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/laufzeit" QT_QPA_PLATFORM=offscreen \
     QT_LOGGING_RULES="qt.gui.shortcutmap.debug=true" \
     "$tmp/wurzel/usr/bin/quorvia-starten" 2>"$tmp/ausgabe" &
 programm=$!
@@ -62,6 +64,9 @@ kill -0 "$programm" 2>/dev/null || { cat "$tmp/ausgabe" >&2; fehler "das Program
 [ "$(readlink "/proc/$programm/cwd")" = "$ordner" ] ||
     fehler "Arbeitsordner $(readlink "/proc/$programm/cwd") statt $ordner"
 grep -q 'QMenuBar.*"Alt+Q"' "$tmp/ausgabe" || { cat "$tmp/ausgabe" >&2; fehler "kein Hauptmenü"; }
+if grep -v '^qt\.gui\.shortcutmap: ' "$tmp/ausgabe" >&2; then
+    fehler "unerwartete Ausgabe des Programms (oben)"
+fi
 for datei in Woerter/Woerter.dat Stammformen/Stammformen.dat Bilder/Bustixgr.gif Bilder/Bustixkl.gif; do
     cmp "$tmp/wurzel/usr/share/quorvia/$datei" "$ordner/$datei" || fehler "$datei nicht vorbereitet"
 done
