@@ -10,7 +10,9 @@ endforeach()
 configure_file(${quorvia_kunst}/hilfe/quorvia.HLP ${CMAKE_BINARY_DIR}/bin/quorvia.HLP COPYONLY)
 configure_file(${quorvia_kunst}/hilfe/website.html ${CMAKE_BINARY_DIR}/bin/website.html COPYONLY)
 
+# Installed, both go beside the course under share/quorvia, not among the programs: the
+# program looks for its help beside itself first, then there.
 install(FILES ${quorvia_kunst}/hilfe/quorvia.HLP ${quorvia_kunst}/hilfe/website.html
-        DESTINATION ${CMAKE_INSTALL_BINDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia)
 install(FILES ${quorvia_kunst}/bilder/Bustixgr.gif ${quorvia_kunst}/bilder/Bustixkl.gif
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia/Bilder)

@@ -4,6 +4,8 @@
 #   resources/bilder/bustixkl.svg  -> resources/bilder/Bustixkl.gif  (option windows, 24 x 30)
 #   resources/symbol/quorvia.svg   -> resources/symbol/quorvia-32.png
 #   resources/symbol/quorvia-16.svg -> resources/symbol/quorvia-16.png
+#   the icon theme's other sizes       -> resources/symbol/hicolor/quorvia-{22,...,256}.png
+#     (22 and 24 pixels from the small drawing, which stays readable there)
 # The outputs are committed, so a build needs neither tool; run this after changing a source.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick (imagemagick).
 set -euo pipefail
@@ -46,5 +48,12 @@ gif "$bilder/bustixgr.svg" 100 160 "$bilder/Bustixgr.gif"
 gif "$bilder/bustixkl.svg" 24 30 "$bilder/Bustixkl.gif"
 png "$symbol/quorvia.svg" 32 "$symbol/quorvia-32.png"
 png "$symbol/quorvia-16.svg" 16 "$symbol/quorvia-16.png"
+mkdir -p "$symbol/hicolor"
+for groesse in 22 24; do
+    png "$symbol/quorvia-16.svg" "$groesse" "$symbol/hicolor/quorvia-$groesse.png"
+done
+for groesse in 48 64 128 256; do
+    png "$symbol/quorvia.svg" "$groesse" "$symbol/hicolor/quorvia-$groesse.png"
+done
 
 echo "Bilder und Programmsymbol erzeugt."

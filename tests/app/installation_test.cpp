@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -77,8 +78,7 @@ protected:
         std::unique_ptr<QProcess> prozess;
         bool laeuftDort = false;
     };
-    Lauf starten(const fs::path& home, std::optional<fs::path> xdg, const fs::path& ordner) {
-        Lauf lauf{std::make_unique<QProcess>()};
+    static QProcessEnvironment umgebung(const fs::path& home, const std::optional<fs::path>& xdg) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
         umgebung.remove(QStringLiteral("XDG_DATA_HOME"));
@@ -86,7 +86,11 @@ protected:
             umgebung.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(xdg->string()));
         }
         umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        lauf.prozess->setProcessEnvironment(umgebung);
+        return umgebung;
+    }
+    Lauf starten(const fs::path& home, std::optional<fs::path> xdg, const fs::path& ordner) {
+        Lauf lauf{std::make_unique<QProcess>()};
+        lauf.prozess->setProcessEnvironment(umgebung(home, xdg));
         lauf.prozess->setWorkingDirectory(QString::fromStdString(home.string()));
         lauf.prozess->start(QString::fromStdString((prefix() / "bin/quorvia-starten").string()),
                             {});
@@ -126,15 +130,18 @@ private:
 };
 
 TEST_F(Installation, InstallsProgramHelpCourseDesktopEntryAndIcon) {
-    for (const char* datei : {"bin/quorvia", "bin/quorvia-starten"}) {
+    for (const char* datei : {"bin/quorvia", "bin/quorvia-starten", "bin/quorvia-kurs"}) {
         const fs::path p = prefix() / datei;
         ASSERT_TRUE(fs::is_regular_file(p)) << datei;
         EXPECT_NE(fs::status(p).permissions() & fs::perms::owner_exec, fs::perms::none) << datei;
     }
-    // The help file and the web page beside the program, where it looks for them.
-    EXPECT_EQ(inhalt(prefix() / "bin/quorvia.HLP"),
+    // The help file and the web page beside the course, none of them among the programs.
+    EXPECT_EQ(inhalt(daten() / "quorvia.HLP"),
               inhalt(fs::path(QUORVIA_BAUORDNER) / "bin/quorvia.HLP"));
-    EXPECT_TRUE(fs::is_regular_file(prefix() / "bin/website.html"));
+    EXPECT_TRUE(fs::is_regular_file(daten() / "website.html"));
+    for (const auto& e : fs::directory_iterator(prefix() / "bin")) {
+        EXPECT_FALSE(e.path().has_extension()) << e.path();
+    }
     for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif"}) {
         EXPECT_EQ(inhalt(daten() / bild),
                   inhalt(fs::path(QUORVIA_BAUORDNER) / "arbeitsordner" / bild));
@@ -145,23 +152,29 @@ TEST_F(Installation, InstallsProgramHelpCourseDesktopEntryAndIcon) {
                   inhalt(fs::path(QUORVIA_BAUORDNER) / "arbeitsordner" / datei))
             << datei;
     }
-    for (const char* symbol : {"share/icons/hicolor/32x32/apps/quorvia.png",
-                               "share/icons/hicolor/16x16/apps/quorvia.png",
-                               "share/icons/hicolor/scalable/apps/quorvia.svg"}) {
-        EXPECT_TRUE(fs::is_regular_file(prefix() / symbol)) << symbol;
+    for (const char* groesse : {"16", "22", "24", "32", "48", "64", "128", "256"}) {
+        const fs::path png = prefix() / "share/icons/hicolor" /
+                             (std::string(groesse) + "x" + groesse) / "apps/quorvia.png";
+        EXPECT_EQ(inhalt(png).substr(0, 4), "\x89PNG") << png;
+    }
+    // What a distribution ships besides: manual pages, software centre data, licences.
+    for (const char* datei :
+         {"share/icons/hicolor/scalable/apps/quorvia.svg", "share/man/man1/quorvia.1.gz",
+          "share/man/de/man1/quorvia.1.gz", "share/man/de/man1/quorvia-starten.1.gz",
+          "share/man/de/man1/quorvia-kurs.1.gz", "share/metainfo/de.brovanit.Quorvia.metainfo.xml",
+          "share/doc/quorvia/copyright", "share/doc/quorvia/changelog.gz"}) {
+        EXPECT_TRUE(fs::is_regular_file(prefix() / datei)) << datei;
     }
 
-    const std::string eintrag = inhalt(prefix() / "share/applications/quorvia.desktop");
+    // The desktop id is the software centre's id; the icon comes from the theme.
+    const std::string eintrag = inhalt(prefix() / "share/applications/de.brovanit.Quorvia.desktop");
     EXPECT_NE(eintrag.find("[Desktop Entry]\n"), std::string::npos) << eintrag;
     EXPECT_NE(eintrag.find("\nType=Application\n"), std::string::npos) << eintrag;
     EXPECT_NE(eintrag.find("\nName=Quorvia 2003\n"), std::string::npos) << eintrag;
     EXPECT_NE(eintrag.find("\nExec=\"" + (prefix() / "bin/quorvia-starten").string() + "\"\n"),
               std::string::npos)
         << eintrag;
-    const auto icon = eintrag.find("\nIcon=");
-    ASSERT_NE(icon, std::string::npos);
-    const std::string symbol = eintrag.substr(icon + 6, eintrag.find('\n', icon + 6) - icon - 6);
-    EXPECT_TRUE(fs::is_regular_file(symbol)) << symbol;
+    EXPECT_NE(eintrag.find("\nIcon=quorvia\n"), std::string::npos) << eintrag;
 }
 
 TEST_F(Installation, TheLauncherPreparesTheUsersFolderAndStartsTheProgramThere) {
@@ -170,7 +183,9 @@ TEST_F(Installation, TheLauncherPreparesTheUsersFolderAndStartsTheProgramThere) 
     Lauf lauf = starten(home, std::nullopt, ordner);
     const bool laeuft = lauf.laeuftDort;
     beenden(lauf);
-    ASSERT_TRUE(laeuft) << lauf.prozess->readAllStandardError().toStdString();
+    const std::string fehlerausgabe = lauf.prozess->readAllStandardError().toStdString();
+    ASSERT_TRUE(laeuft) << fehlerausgabe;
+    EXPECT_EQ(fehlerausgabe.find("Arbeitsordner"), std::string::npos) << fehlerausgabe;
 
     for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif"}) {
         EXPECT_EQ(inhalt(ordner / bild), inhalt(daten() / bild)) << bild;
@@ -213,6 +228,50 @@ TEST_F(Installation, ANewerCourseIsRefreshedAndThePupilsListsAndSettingsAreKept)
     for (const auto& e : fs::recursive_directory_iterator(ordner)) {
         EXPECT_EQ(e.path().string().find(".neu."), std::string::npos)
             << "left behind: " << e.path();
+    }
+}
+
+// Started straight from bin/ in a folder without the data folders, the program keeps its
+// missing-picture message (which stays up, so the test ends the process) and says on
+// standard error where it expected to run and how to start it there.
+TEST_F(Installation, StartedOutsideAWorkingFolderTheProgramNamesTheFolderAndTheLauncher) {
+    const fs::path home = home_.path().toStdString();
+    struct Fall {
+        std::vector<std::string> vorhanden;
+        std::optional<fs::path> xdg;
+        fs::path arbeitsordner;
+    };
+    const Fall faelle[] = {
+        {{}, std::nullopt, home / ".local/share/quorvia2003"},
+        {{"Bilder"}, home / "xdg", home / "xdg/quorvia2003"},
+        {{"Woerter", "Stammformen"}, fs::path("relativ"), home / ".local/share/quorvia2003"},
+    };
+    for (const Fall& fall : faelle) {
+        QTemporaryDir start;
+        const fs::path ordner = start.path().toStdString();
+        for (const std::string& da : fall.vorhanden) {
+            fs::create_directories(ordner / da);
+        }
+        QProcess programm;
+        programm.setProcessEnvironment(umgebung(home, fall.xdg));
+        programm.setWorkingDirectory(start.path());
+        programm.setReadChannel(QProcess::StandardError);
+        programm.start(QString::fromStdString((prefix() / "bin/quorvia").string()), {});
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!programm.canReadLine() && programm.state() != QProcess::NotRunning &&
+               std::chrono::steady_clock::now() < ende) {
+            programm.waitForReadyRead(100);
+        }
+        const std::string zeile = programm.readLine().toStdString();
+        programm.kill();
+        programm.waitForFinished(10000);
+
+        EXPECT_NE(zeile.find('"' + ordner.string() + '"'), std::string::npos) << zeile;
+        EXPECT_NE(zeile.find('"' + fall.arbeitsordner.string() + '"'), std::string::npos) << zeile;
+        EXPECT_NE(zeile.find("quorvia-starten"), std::string::npos) << zeile;
+        for (const std::string& da : fall.vorhanden) {
+            EXPECT_EQ(zeile.find(da + "/"), std::string::npos) << zeile;
+        }
     }
 }
 
