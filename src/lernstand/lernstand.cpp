@@ -179,6 +179,7 @@ Lernstand::~Lernstand() {
 }
 
 void Lernstand::schliessen() {
+    sicherung_.reset();
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -230,8 +231,9 @@ void Lernstand::verbinden(const std::filesystem::path& datei) {
             throw Fehler(SQLITE_CANTOPEN, "no write-ahead log");
         }
     }
-    // Each commit reaches the disk: a power loss takes at most the answer being written.
-    datenbank::ausfuehren(db_, "PRAGMA synchronous = FULL");
+    // A commit is safe from a crash of the program once written; `Nachsicherung` takes
+    // it to the disk right after, so a power loss takes at most the answer in flight.
+    datenbank::ausfuehren(db_, "PRAGMA synchronous = NORMAL");
     if (neu) {
         Transaktion t(db_);
         for (const auto objekt : schema::objekte) {
@@ -241,6 +243,7 @@ void Lernstand::verbinden(const std::filesystem::path& datei) {
                               ("PRAGMA user_version = " + std::to_string(schema::version)).c_str());
         t.festschreiben();
     }
+    sicherung_ = std::make_unique<Nachsicherung>(mitEndung(datei, "-wal"));
 }
 
 bool Lernstand::antwortEintragen(const Antwort& a) {
@@ -248,41 +251,34 @@ bool Lernstand::antwortEintragen(const Antwort& a) {
         return false;
     }
     const auto& s = a.schluessel;
-    return geschuetzt([&] {
-               Transaktion t(db_);
-               Anweisung(db_, "INSERT INTO antwort(zeit, tag, art, richtung, lateinisch, "
-                              "deutsch, richtig, eingabe, quelle) VALUES(?,?,?,?,?,?,?,?,?)")
-                   .mit(a.zeit, a.tag, artNummer(s.richtung), static_cast<int>(s.richtung),
-                        s.lateinisch, s.deutsch, static_cast<int>(a.richtig), a.eingabe,
-                        static_cast<int>(a.quelle))
-                   .ausfuehren();
-               auto lesen = postenAbfrage(db_);
-               const Lernposten p = fortschreiben(postenLesen(lesen, s), a.tag, a.richtig);
-               Anweisung(db_, "INSERT OR REPLACE INTO posten(richtung, lateinisch, deutsch, "
-                              "faellig, " +
-                                  std::string(schema::postenSpalten) +
-                                  ") VALUES(?,?,?,?,?,?,?,?,?,?)")
-                   .mit(static_cast<int>(s.richtung), s.lateinisch, s.deutsch,
-                        p.gedaechtnis.faelligAm(), p.gedaechtnis.stabilitaet,
-                        p.gedaechtnis.schwierigkeit, p.gedaechtnis.letzterTag, p.ersterTag,
-                        p.richtigeTage, p.letzterRichtigerTag)
-                   .ausfuehren();
-               t.festschreiben();
-               return true;
-           })
-        .has_value();
+    return schreiben([&] {
+        Transaktion t(db_);
+        Anweisung(db_, "INSERT INTO antwort(zeit, tag, art, richtung, lateinisch, "
+                       "deutsch, richtig, eingabe, quelle) VALUES(?,?,?,?,?,?,?,?,?)")
+            .mit(a.zeit, a.tag, artNummer(s.richtung), static_cast<int>(s.richtung), s.lateinisch,
+                 s.deutsch, static_cast<int>(a.richtig), a.eingabe, static_cast<int>(a.quelle))
+            .ausfuehren();
+        auto lesen = postenAbfrage(db_);
+        const Lernposten p = fortschreiben(postenLesen(lesen, s), a.tag, a.richtig);
+        Anweisung(db_, "INSERT OR REPLACE INTO posten(richtung, lateinisch, deutsch, "
+                       "faellig, " +
+                           std::string(schema::postenSpalten) + ") VALUES(?,?,?,?,?,?,?,?,?,?)")
+            .mit(static_cast<int>(s.richtung), s.lateinisch, s.deutsch, p.gedaechtnis.faelligAm(),
+                 p.gedaechtnis.stabilitaet, p.gedaechtnis.schwierigkeit, p.gedaechtnis.letzterTag,
+                 p.ersterTag, p.richtigeTage, p.letzterRichtigerTag)
+            .ausfuehren();
+        t.festschreiben();
+    });
 }
 
 bool Lernstand::abfrageEintragen(const Abfrage& a) {
-    return geschuetzt([&] {
-               Anweisung(db_, "INSERT INTO abfrage(beginn, ende, art, richtung, quelle, von, "
-                              "bis, gesamt, richtig, falsch) VALUES(?,?,?,?,?,?,?,?,?,?)")
-                   .mit(a.beginn, a.ende, artNummer(a.richtung), static_cast<int>(a.richtung),
-                        static_cast<int>(a.quelle), a.von, a.bis, a.gesamt, a.richtig, a.falsch)
-                   .ausfuehren();
-               return true;
-           })
-        .has_value();
+    return schreiben([&] {
+        Anweisung(db_, "INSERT INTO abfrage(beginn, ende, art, richtung, quelle, von, "
+                       "bis, gesamt, richtig, falsch) VALUES(?,?,?,?,?,?,?,?,?,?)")
+            .mit(a.beginn, a.ende, artNummer(a.richtung), static_cast<int>(a.richtung),
+                 static_cast<int>(a.quelle), a.von, a.bis, a.gesamt, a.richtig, a.falsch)
+            .ausfuehren();
+    });
 }
 
 Ergebnis<std::vector<std::optional<Lernposten>>>

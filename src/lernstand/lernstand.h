@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -103,6 +104,8 @@ template <class T> using Ergebnis = std::optional<T>;
 int tagnummer(std::int64_t zeit);
 std::int64_t jetzt();
 
+class Nachsicherung;
+
 class Lernstand {
 public:
     enum class Oeffnung {
@@ -151,12 +154,15 @@ public:
 
 private:
     template <class F> auto geschuetzt(F&& f) -> Ergebnis<decltype(f())>;
+    // A write through `geschuetzt`; once committed, it is brought to the disk.
+    template <class F> bool schreiben(F&& f);
     void verbinden(const std::filesystem::path& datei);
     void schliessen();
 
     sqlite3* db_ = nullptr;
     Oeffnung oeffnung_ = Oeffnung::NichtVerfuegbar;
     std::filesystem::path beiseite_;
+    std::unique_ptr<Nachsicherung> sicherung_;
 };
 
 // Today's items of a plan, by index into `bereich`, in the order to ask them: every item

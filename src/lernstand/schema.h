@@ -2,6 +2,7 @@
 
 #include "lernstand/datenbank.h"
 #include "lernstand/lernstand.h"
+#include "lernstand/nachsicherung.h"
 
 #include <array>
 
@@ -11,12 +12,15 @@ namespace quorvia::lernstand_schema {
 inline constexpr int version = 1;
 
 // Kept verbatim: an opened file must hold exactly these objects, or it is not ours.
-inline constexpr std::array<std::string_view, 5> objekte{
+inline constexpr std::array<std::string_view, 6> objekte{
     "CREATE TABLE antwort(id INTEGER PRIMARY KEY, zeit INTEGER NOT NULL, tag INTEGER NOT NULL, "
     "art INTEGER NOT NULL, richtung INTEGER NOT NULL, lateinisch BLOB NOT NULL, "
     "deutsch BLOB NOT NULL, richtig INTEGER NOT NULL, eingabe BLOB NOT NULL, "
     "quelle INTEGER NOT NULL)",
-    "CREATE INDEX antwort_tag ON antwort(richtung, tag)",
+    // Both cover their statistics query, so neither reads the answer rows themselves.
+    "CREATE INDEX antwort_tag ON antwort(richtung, tag, richtig)",
+    "CREATE INDEX antwort_falsch ON antwort(richtung, lateinisch, deutsch, eingabe) "
+    "WHERE richtig = 0",
     "CREATE TABLE abfrage(id INTEGER PRIMARY KEY, beginn INTEGER NOT NULL, "
     "ende INTEGER NOT NULL, art INTEGER NOT NULL, richtung INTEGER NOT NULL, "
     "quelle INTEGER NOT NULL, von BLOB NOT NULL, bis BLOB NOT NULL, gesamt INTEGER NOT NULL, "
@@ -57,6 +61,17 @@ template <class F> auto Lernstand::geschuetzt(F&& f) -> Ergebnis<decltype(f())> 
     } catch (const std::exception&) {
         return std::nullopt;
     }
+}
+
+template <class F> bool Lernstand::schreiben(F&& f) {
+    const bool ok = geschuetzt([&] {
+                        f();
+                        return true;
+                    }).has_value();
+    if (ok && sicherung_) {
+        sicherung_->anstossen();
+    }
+    return ok;
 }
 
 } // namespace quorvia

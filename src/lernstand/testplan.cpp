@@ -20,22 +20,16 @@ bool Lernstand::planSetzen(const Testplan& p) {
     if (!fsrs::tagGueltig(p.tag) || p.neuProTag < 0) {
         return false;
     }
-    return geschuetzt([&] {
-               Anweisung(db_, "INSERT OR REPLACE INTO testplan(nr, tag, richtung, von, bis, "
-                              "neu_pro_tag) VALUES(1,?,?,?,?,?)")
-                   .mit(p.tag, static_cast<int>(p.richtung), p.von, p.bis, p.neuProTag)
-                   .ausfuehren();
-               return true;
-           })
-        .has_value();
+    return schreiben([&] {
+        Anweisung(db_, "INSERT OR REPLACE INTO testplan(nr, tag, richtung, von, bis, "
+                       "neu_pro_tag) VALUES(1,?,?,?,?,?)")
+            .mit(p.tag, static_cast<int>(p.richtung), p.von, p.bis, p.neuProTag)
+            .ausfuehren();
+    });
 }
 
 bool Lernstand::planLoeschen() {
-    return geschuetzt([&] {
-               Anweisung(db_, "DELETE FROM testplan").ausfuehren();
-               return true;
-           })
-        .has_value();
+    return schreiben([&] { Anweisung(db_, "DELETE FROM testplan").ausfuehren(); });
 }
 
 Ergebnis<std::optional<Testplan>> Lernstand::plan() {

@@ -63,6 +63,19 @@ TEST(LernstandRobust, VollePlatteVerliertNichts) {
     EXPECT_EQ(l.zustaende(), l.nachspielen());
 }
 
+// A commit itself does not sync; the answer must reach the disk right after all the same.
+TEST(LernstandRobust, AntwortWirdNachgesichert) {
+    Lernordner o;
+    Lernstand l(o.datei);
+    const SystemaufrufScheitert zaehlen(SystemaufrufScheitert::Aufruf::Synchronisieren);
+    const int vorher = SystemaufrufScheitert::fehlschlaege();
+    ASSERT_TRUE(l.antwortEintragen(antwort(Richtung::Stammformen, "amo", 0, true)));
+    for (int i = 0; i < 500 && SystemaufrufScheitert::fehlschlaege() == vorher; ++i) {
+        ::usleep(2000);
+    }
+    EXPECT_GT(SystemaufrufScheitert::fehlschlaege(), vorher);
+}
+
 // A child logs answers, reporting each committed one through a pipe, and is killed at a
 // random moment; the record must open and hold at least every answer reported.
 TEST(LernstandRobust, AbbruchMitKill9VerliertNichtsFestgeschriebenes) {
