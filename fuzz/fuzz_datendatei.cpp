@@ -23,11 +23,6 @@ using fuzz::verlangen;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::ordnerAmEndeLoeschen();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
     const auto pfad = ordner() / "ngwoerter.dat";

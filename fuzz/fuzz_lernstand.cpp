@@ -53,11 +53,6 @@ void allesLesen(Lernstand& l, Richtung r, const std::vector<Schluessel>& bekannt
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::ordnerAmEndeLoeschen();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
     wegraeumen();

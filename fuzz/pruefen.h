@@ -32,9 +32,16 @@ inline std::pair<std::string_view, std::string_view> teilen(const unsigned char*
 }
 
 // A folder of the process's own for targets that need real files, memory-backed where
-// there is one; `ordnerAmEndeLoeschen` from LLVMFuzzerInitialize removes it at exit.
+// there is one, removed with everything in it when the process ends.
 inline const std::filesystem::path& ordner() {
-    static const std::filesystem::path pfad = [] {
+    struct Ordner {
+        std::filesystem::path pfad;
+        ~Ordner() {
+            std::error_code fehler;
+            std::filesystem::remove_all(pfad, fehler);
+        }
+    };
+    static const Ordner o{[] {
         std::string muster = "/tmp/quorvia-fuzz-XXXXXX";
         if (std::filesystem::is_directory("/dev/shm")) {
             muster = "/dev/shm/quorvia-fuzz-XXXXXX";
@@ -43,16 +50,8 @@ inline const std::filesystem::path& ordner() {
             std::abort();
         }
         return std::filesystem::path(muster);
-    }();
-    return pfad;
-}
-
-inline void ordnerAmEndeLoeschen() {
-    ordner();
-    std::atexit([] {
-        std::error_code fehler;
-        std::filesystem::remove_all(ordner(), fehler);
-    });
+    }()};
+    return o.pfad;
 }
 
 inline void ablegen(const std::filesystem::path& pfad, std::string_view bytes) {
