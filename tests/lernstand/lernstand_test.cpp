@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 using namespace quorvia;
@@ -137,6 +139,25 @@ TEST(Lernstand, ZustandGleichNachgespieltemProtokoll) {
     EXPECT_EQ(gespeichert->at(schluessel(LD, "via")).richtigeTage, 0);
 }
 
+// Random answers over few items, days going on, repeating and now and then back: one row
+// per answer, and the stored states always those of a replay.
+TEST(Lernstand, ZufallsfolgenGleichNachgespielt) {
+    Lernordner o;
+    Lernstand l(o.datei);
+    std::mt19937 zufall(17);
+    int tag = 0;
+    for (int i = 1; i <= 300; ++i) {
+        tag += static_cast<int>(zufall() % 5) - 1;
+        const auto r = static_cast<Richtung>(1 + zufall() % 3);
+        ASSERT_TRUE(l.antwortEintragen(
+            antwort(r, std::to_string(zufall() % 6), tag, zufall() % 3 != 0, "e")));
+        if (i % 50 == 0) {
+            EXPECT_EQ(sqlZahl(o.datei, "SELECT count(*) FROM antwort"), i);
+            EXPECT_EQ(l.zustaende(), l.nachspielen());
+        }
+    }
+}
+
 TEST(Lernstand, FaelligeNachAbrufwahrscheinlichkeit) {
     Lernordner o;
     Lernstand l(o.datei);
@@ -238,3 +259,30 @@ TEST(Lernstand, AbfrageUndPlanWerdenGespeichert) {
 }
 
 } // namespace
+
+// Days turn at the pupil's local midnight, summer time included.
+TEST(Lernstand, TagnummerNachOrtszeit) {
+    const char* alt = std::getenv("TZ");
+    const std::string altTz = alt ? alt : "";
+    ::setenv("TZ", "Europe/Berlin", 1);
+    ::tzset();
+    const struct {
+        std::int64_t zeit;
+        int tag;
+    } faelle[] = {
+        {0, 0},                  // 1970-01-01 01:00
+        {1'700'002'799, 19'675}, // 2023-11-14 22:59:59 UTC, 23:59:59 in winter
+        {1'700'002'800, 19'676}, // local midnight
+        {1'719'784'799, 19'904}, // 2024-06-30 21:59:59 UTC, 23:59:59 in summer
+        {1'719'784'800, 19'905},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(tagnummer(f.zeit), f.tag) << f.zeit;
+    }
+    if (alt) {
+        ::setenv("TZ", altTz.c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+}
