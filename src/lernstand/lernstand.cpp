@@ -17,44 +17,6 @@ using datenbank::Fehler;
 using datenbank::Transaktion;
 namespace schema = lernstand_schema;
 
-namespace lernstand_schema {
-
-namespace {
-[[noreturn]] void beschaedigt(const char* was) {
-    throw Fehler(SQLITE_CORRUPT, was);
-}
-} // namespace
-
-Richtung richtungAus(const Anweisung& a, int spalte) {
-    const auto r = a.ganz(spalte);
-    if (r < 1 || r > 3) {
-        beschaedigt("unknown direction");
-    }
-    return static_cast<Richtung>(r);
-}
-
-int tagAus(const Anweisung& a, int spalte) {
-    const auto tag = a.ganz(spalte);
-    if (tag <= -fsrs::tagGrenze || tag >= fsrs::tagGrenze) {
-        beschaedigt("day out of range");
-    }
-    return static_cast<int>(tag);
-}
-
-Lernposten postenAus(const Anweisung& a, int spalte) {
-    Lernposten p;
-    p.gedaechtnis = {a.zahl(spalte), a.zahl(spalte + 1), tagAus(a, spalte + 2)};
-    p.ersterTag = tagAus(a, spalte + 3);
-    p.richtigeTage = a.klein(spalte + 4);
-    p.letzterRichtigerTag = tagAus(a, spalte + 5);
-    if (!fsrs::plausibel(p.gedaechtnis) || p.richtigeTage < 0) {
-        beschaedigt("implausible memory state");
-    }
-    return p;
-}
-
-} // namespace lernstand_schema
-
 namespace {
 
 int artNummer(Richtung r) {
@@ -92,6 +54,35 @@ std::optional<Lernposten> postenLesen(Anweisung& abfrage, const Schluessel& s) {
 Anweisung postenAbfrage(sqlite3* db) {
     return Anweisung(db, "SELECT " + std::string(schema::postenSpalten) +
                              " FROM posten WHERE richtung = ? AND lateinisch = ? AND deutsch = ?");
+}
+
+// Whether the file is empty, a record still to be made; throws unless it is one of ours.
+// Only reads, so a file that is not ours stays as it was.
+bool leerOderEigen(sqlite3* db) {
+    Anweisung v(db, "PRAGMA user_version");
+    const auto version = v.zeile() ? v.ganz(0) : -1;
+    std::set<std::string> vorhanden;
+    Anweisung inhalt(db, "SELECT sql FROM sqlite_schema WHERE name NOT LIKE 'sqlite\\_%' "
+                         "ESCAPE '\\'");
+    while (inhalt.zeile()) {
+        vorhanden.insert(inhalt.leer(0) ? std::string("?") : inhalt.text(0));
+    }
+    if (version == 0 && vorhanden.empty()) {
+        return true;
+    }
+    if (version != schema::version ||
+        vorhanden != std::set<std::string>(schema::objekte.begin(), schema::objekte.end())) {
+        throw Fehler(SQLITE_NOTADB, "not a record of this version");
+    }
+    // The tables the schedule stands on are small enough to check at every start; damage
+    // in the answer log shows as a failed read instead.
+    for (const auto* tabelle : {"posten", "testplan"}) {
+        Anweisung pruefung(db, "PRAGMA quick_check(" + std::string(tabelle) + ")");
+        if (!pruefung.zeile() || pruefung.text(0) != "ok") {
+            throw Fehler(SQLITE_CORRUPT, "damaged table");
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -196,35 +187,7 @@ void Lernstand::verbinden(const std::filesystem::path& datei) {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
 
-    // Read before anything is written, so a file that is not ours stays as it was.
-    std::int64_t version = -1;
-    std::set<std::string> vorhanden;
-    {
-        Anweisung v(db_, "PRAGMA user_version");
-        version = v.zeile() ? v.ganz(0) : -1;
-        Anweisung inhalt(db_, "SELECT sql FROM sqlite_schema WHERE name NOT LIKE 'sqlite\\_%' "
-                              "ESCAPE '\\'");
-        while (inhalt.zeile()) {
-            vorhanden.insert(inhalt.leer(0) ? std::string("?") : inhalt.text(0));
-        }
-    }
-    const bool neu = version == 0 && vorhanden.empty();
-    if (!neu &&
-        (version != schema::version ||
-         vorhanden != std::set<std::string>(schema::objekte.begin(), schema::objekte.end()))) {
-        throw Fehler(SQLITE_NOTADB, "not a record of this version");
-    }
-    // The tables the schedule stands on are small enough to check at every start; damage
-    // in the answer log shows as a failed read instead.
-    for (const auto* tabelle : {"posten", "testplan"}) {
-        if (!neu) {
-            Anweisung pruefung(db_, "PRAGMA quick_check(" + std::string(tabelle) + ")");
-            if (!pruefung.zeile() || pruefung.text(0) != "ok") {
-                throw Fehler(SQLITE_CORRUPT, "damaged table");
-            }
-        }
-    }
-
+    const bool neu = leerOderEigen(db_);
     {
         Anweisung modus(db_, "PRAGMA journal_mode = WAL");
         if (!modus.zeile() || modus.text(0) != "wal") {
