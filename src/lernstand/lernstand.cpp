@@ -247,11 +247,26 @@ bool Lernstand::abfrageEintragen(const Abfrage& a) {
 Ergebnis<std::vector<std::optional<Lernposten>>>
 Lernstand::lernposten(std::span<const Schluessel> schluessel) {
     return geschuetzt([&] {
-        auto lesen = postenAbfrage(db_);
+        // One pass over each direction asked for beats a lookup per item for a whole range.
+        std::map<Schluessel, Lernposten> gelesen;
+        std::set<Richtung> richtungen;
+        for (const auto& s : schluessel) {
+            richtungen.insert(s.richtung);
+        }
+        Anweisung a(db_, "SELECT lateinisch, deutsch, " + std::string(schema::postenSpalten) +
+                             " FROM posten WHERE richtung = ?");
+        for (const auto r : richtungen) {
+            a.zuruecksetzen();
+            a.mit(static_cast<int>(r));
+            while (a.zeile()) {
+                gelesen.emplace(Schluessel{r, a.text(0), a.text(1)}, schema::postenAus(a, 2));
+            }
+        }
         std::vector<std::optional<Lernposten>> ergebnis;
         ergebnis.reserve(schluessel.size());
         for (const auto& s : schluessel) {
-            ergebnis.push_back(postenLesen(lesen, s));
+            const auto p = gelesen.find(s);
+            ergebnis.push_back(p == gelesen.end() ? std::nullopt : std::optional(p->second));
         }
         return ergebnis;
     });
