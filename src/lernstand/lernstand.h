@@ -172,4 +172,17 @@ private:
 std::vector<std::size_t> planAuswahl(std::span<const std::optional<Lernposten>> bereich, int heute,
                                      const Testplan& p);
 
+// What the plan dialog shows as it changes.
+struct Planstand {
+    int tageBisTest = 0;
+    int imBereich = 0;
+    int sicherHeute = 0;
+    int sicherAmTest = 0; // predicted, should the pupil answer each day's items right
+    int heuteZuUeben = 0;
+};
+
+// The plan's figures, the prediction by following the plan rule day by day to the test.
+Planstand planstand(std::span<const std::optional<Lernposten>> bereich, int heute,
+                    const Testplan& p);
+
 } // namespace quorvia

@@ -87,4 +87,23 @@ std::vector<std::size_t> planAuswahl(std::span<const std::optional<Lernposten>> 
     return auswahl;
 }
 
+Planstand planstand(std::span<const std::optional<Lernposten>> bereich, int heute,
+                    const Testplan& p) {
+    const auto sicherAm = [](const std::vector<std::optional<Lernposten>>& posten, int tag) {
+        return static_cast<int>(std::count_if(posten.begin(), posten.end(), [tag](const auto& x) {
+            return x && fsrs::abrufwahrscheinlichkeit(x->gedaechtnis, tag) >= sicherAb;
+        }));
+    };
+    std::vector<std::optional<Lernposten>> posten(bereich.begin(), bereich.end());
+    Planstand stand{p.tag - heute, static_cast<int>(posten.size()), sicherAm(posten, heute), 0,
+                    static_cast<int>(planAuswahl(bereich, heute, p).size())};
+    for (int tag = heute; tag < p.tag; ++tag) {
+        for (const auto i : planAuswahl(posten, tag, p)) {
+            posten[i] = fortschreiben(posten[i], tag, true);
+        }
+    }
+    stand.sicherAmTest = sicherAm(posten, p.tag);
+    return stand;
+}
+
 } // namespace quorvia

@@ -38,4 +38,35 @@ TEST(Testplan, AuswahlDesTages) {
     }
 }
 
+TEST(Testplan, StandUndVorhersage) {
+    const std::optional<Lernposten> nie;
+    const struct {
+        const char* was;
+        std::vector<std::optional<Lernposten>> bereich;
+        int heute;
+        int neuProTag;
+        Planstand erwartet;
+    } faelle[] = {
+        // A weak item (S 0.2, D 10) answered right on the eve still falls below 0.9 (0.86).
+        {"Generalprobe heute",
+         {Lernposten{{0.212, 10, 9}, 9, 0, 0}, posten(100, 9, 1, 3)},
+         10,
+         20,
+         {1, 2, 1, 1, 1}},
+        // One new item a day, on days 8, 9 and the eve; each holds to the test.
+        {"neue nach und nach", {nie, nie, nie}, 8, 1, {3, 3, 0, 3, 1}},
+        {"vorbei", {posten(100, 3, 1, 3)}, 12, 20, {-1, 1, 1, 1, 0}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const auto stand =
+            planstand(f.bereich, f.heute, {11, Richtung::Stammformen, "01", "03", f.neuProTag});
+        EXPECT_EQ(stand.tageBisTest, f.erwartet.tageBisTest);
+        EXPECT_EQ(stand.imBereich, f.erwartet.imBereich);
+        EXPECT_EQ(stand.sicherHeute, f.erwartet.sicherHeute);
+        EXPECT_EQ(stand.sicherAmTest, f.erwartet.sicherAmTest);
+        EXPECT_EQ(stand.heuteZuUeben, f.erwartet.heuteZuUeben);
+    }
+}
+
 } // namespace
