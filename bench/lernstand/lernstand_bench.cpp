@@ -154,6 +154,19 @@ void BM_PlanAuswahl(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanAuswahl)->Unit(benchmark::kMillisecond);
 
+// The plan dialog's figures two weeks before the test: the rule run for each day left.
+void BM_Planstand(benchmark::State& state) {
+    auto& b = grosserBestand();
+    Lernstand l(b.datei);
+    const auto posten = l.lernposten(schluessel(bench::anzahlWoerter, Richtung::DeutschLatein));
+    const Testplan plan{heute + 14, Richtung::DeutschLatein, "01", "50", 20};
+    for (auto _ : state) {
+        auto stand = planstand(*posten, heute, plan);
+        benchmark::DoNotOptimize(stand);
+    }
+}
+BENCHMARK(BM_Planstand)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace quorvia
 
