@@ -79,12 +79,14 @@ struct Tageswert {
     int tag = 0;
     int antworten = 0;
     int richtig = 0;
+    bool operator==(const Tageswert&) const = default;
 };
 
 struct Fehlerposten {
     Schluessel schluessel;
     int falsch = 0;
     std::string haeufigsteEingabe; // the wrong answer typed most often, latest on a tie
+    bool operator==(const Fehlerposten&) const = default;
 };
 
 // One test to learn towards; at most one is stored.

@@ -64,14 +64,6 @@ TEST(Fsrs, BekannteFolgen) {
     }
 }
 
-TEST(Fsrs, NurDieErsteAntwortDesTagesZaehlt) {
-    const auto g = bewerten(std::nullopt, 5, true);
-    EXPECT_TRUE(zaehlt(std::nullopt, 5));
-    EXPECT_FALSE(zaehlt(g, 5));
-    EXPECT_FALSE(zaehlt(g, 4)); // a clock set back does not rewind the memory
-    EXPECT_TRUE(zaehlt(g, 6));
-}
-
 TEST(Fsrs, IntervallGrenzen) {
     const struct {
         double stabilitaet;

@@ -19,39 +19,52 @@ Schluessel schluessel(Richtung r, std::string lateinisch) {
     return antwort(r, std::move(lateinisch), 0, true).schluessel;
 }
 
-TEST(Lernstand, NeuAngelegtUndWiederGeoeffnet) {
-    Lernordner o;
-    {
-        Lernstand l(o.datei);
-        ASSERT_EQ(l.oeffnung(), Lernstand::Oeffnung::Bereit);
-        ASSERT_TRUE(l.antwortEintragen(antwort(DL, "via", 0, true, "via")));
+// A record of ours with answers in it, to be damaged.
+void eigenerLernstand(const std::filesystem::path& d) {
+    Lernstand l(d);
+    for (int i = 0; i < 50; ++i) {
+        l.antwortEintragen(antwort(DL, std::to_string(i), 0, true));
     }
-    EXPECT_EQ(sqlZahl(o.datei, "PRAGMA user_version"), 1);
-    EXPECT_EQ(sqlZahl(o.datei, "SELECT count(*) FROM antwort"), 1);
-    Lernstand l(o.datei);
-    EXPECT_EQ(l.oeffnung(), Lernstand::Oeffnung::Bereit);
-    const auto p = l.lernposten(std::vector{schluessel(DL, "via")});
-    ASSERT_TRUE(p && (*p)[0]);
-    EXPECT_NEAR((*p)[0]->gedaechtnis.stabilitaet, 2.3065, 1e-4);
 }
 
 TEST(Lernstand, UnlesbareDateiWirdBeiseitegelegt) {
+    using P = const std::filesystem::path&;
     const struct {
         const char* name;
-        void (*machen)(const std::filesystem::path&);
-        bool defektBelegt;
+        void (*machen)(P);
+        bool defektBelegt; // "Lernstand.sqlite.defekt" taken already
     } faelle[] = {
-        {"Zufallsbytes", [](const auto& d) { dateiSchreiben(d, std::string(5000, '\x5a')); },
-         false},
+        {"Zufallsbytes", [](P d) { dateiSchreiben(d, std::string(5000, '\x5a')); }, false},
         {"Kopf allein",
-         [](const auto& d) {
-             dateiSchreiben(d, std::string_view("SQLite format 3\0\x10\x00", 18));
+         [](P d) {
+             dateiSchreiben(d, {"SQLite format 3\0\x10\x00", 18});
          },
          true},
-        {"fremdes Schema", [](const auto& d) { sqlAusfuehren(d, "CREATE TABLE woerter(x)"); },
-         false},
-        {"neuere Version", [](const auto& d) { sqlAusfuehren(d, "PRAGMA user_version = 2"); },
+        {"fremdes Schema", [](P d) { sqlAusfuehren(d, "CREATE TABLE woerter(x)"); }, false},
+        {"neuere Version",
+         [](P d) {
+             eigenerLernstand(d);
+             sqlAusfuehren(d, "PRAGMA user_version = 2");
+         },
          true},
+        {"fremde Tabelle",
+         [](P d) {
+             eigenerLernstand(d);
+             sqlAusfuehren(d, "CREATE TABLE x(y)");
+         },
+         false},
+        {"Spalte fehlt",
+         [](P d) {
+             eigenerLernstand(d);
+             sqlAusfuehren(d, "DROP TABLE testplan; CREATE TABLE testplan(nr)");
+         },
+         false},
+        {"abgeschnitten",
+         [](P d) {
+             eigenerLernstand(d);
+             std::filesystem::resize_file(d, 3 * 4096);
+         },
+         false},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -66,46 +79,8 @@ TEST(Lernstand, UnlesbareDateiWirdBeiseitegelegt) {
         EXPECT_EQ(l.beiseitegelegt().filename(),
                   f.defektBelegt ? "Lernstand.sqlite.defekt.1" : "Lernstand.sqlite.defekt");
         EXPECT_TRUE(dateiLesen(l.beiseitegelegt()) == vorher) << "file changed";
-        EXPECT_TRUE(l.antwortEintragen(antwort(SF, "amo", 3, false)));
-    }
-}
-
-TEST(Lernstand, BeschaedigteEigeneDateiWirdBeiseitegelegt) {
-    const struct {
-        const char* name;
-        void (*beschaedigen)(const std::filesystem::path&);
-    } faelle[] = {
-        {"neuere Version",
-         [](const auto& d) {
-             sqlAusfuehren(d, "PRAGMA user_version = 7");
-         }},
-        {"fremde Tabelle",
-         [](const auto& d) {
-             sqlAusfuehren(d, "CREATE TABLE x(y)");
-         }},
-        {"Spalte fehlt",
-         [](const auto& d) {
-             sqlAusfuehren(d, "DROP TABLE testplan; CREATE TABLE testplan(nr)");
-         }},
-        {"abgeschnitten",
-         [](const auto& d) {
-             std::filesystem::resize_file(d, 3 * 4096);
-         }},
-    };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
-        Lernordner o;
-        {
-            Lernstand l(o.datei);
-            for (int i = 0; i < 50; ++i) {
-                ASSERT_TRUE(l.antwortEintragen(antwort(DL, std::to_string(i), 0, true)));
-            }
-        }
-        f.beschaedigen(o.datei);
-        Lernstand l(o.datei);
-        EXPECT_EQ(l.oeffnung(), Lernstand::Oeffnung::Erneuert);
-        EXPECT_TRUE(std::filesystem::exists(l.beiseitegelegt()));
         EXPECT_TRUE(l.zustaende().value().empty());
+        EXPECT_TRUE(l.antwortEintragen(antwort(SF, "amo", 3, false)));
     }
 }
 
@@ -207,41 +182,33 @@ TEST(Lernstand, Statistik) {
         ASSERT_TRUE(l.antwortEintragen(a));
     }
 
-    const auto zustaende = l.lernzustaende(DL, 1);
-    ASSERT_TRUE(zustaende);
-    EXPECT_EQ(zustaende->size(), 3u);
-    EXPECT_EQ(zustaende->at(schluessel(DL, "c")), Lernzustand::Sicher);
     // Two days on, the right answer holds (S 2.3), the wrong one (S 0.2) does not.
-    const auto spaeter = l.lernzustaende(DL, 3);
-    EXPECT_EQ(spaeter->at(schluessel(DL, "b")), Lernzustand::Lernend);
-    EXPECT_EQ(spaeter->at(schluessel(DL, "c")), Lernzustand::Sicher);
+    using enum Lernzustand;
+    EXPECT_EQ(l.lernzustaende(DL, 1),
+              (std::map<Schluessel, Lernzustand>{{schluessel(DL, "a"), Sicher},
+                                                 {schluessel(DL, "b"), Sicher},
+                                                 {schluessel(DL, "c"), Sicher}}));
+    EXPECT_EQ(l.lernzustaende(DL, 3),
+              (std::map<Schluessel, Lernzustand>{{schluessel(DL, "a"), Lernend},
+                                                 {schluessel(DL, "b"), Lernend},
+                                                 {schluessel(DL, "c"), Sicher}}));
 
     // Due: "a" (its counted answers wrong on days 0 and 1) and "b" on day 2, "c" on day 3.
     EXPECT_THAT(*l.faelligkeiten(DL, 1), ElementsAre(0, 2, 1, 0, 0, 0, 0, 0));
     EXPECT_THAT(*l.faelligkeiten(DL, 5), ElementsAre(3, 0, 0, 0, 0, 0, 0, 0));
 
-    const auto verlauf = l.tagesverlauf(DL);
-    ASSERT_TRUE(verlauf);
-    ASSERT_EQ(verlauf->size(), 2u);
-    EXPECT_EQ((*verlauf)[0].tag, 0);
-    EXPECT_EQ((*verlauf)[0].antworten, 2);
-    EXPECT_EQ((*verlauf)[1].antworten, 4);
-    EXPECT_EQ((*verlauf)[1].richtig, 2);
-
-    const auto falsch = l.haeufigFalsch(DL, 20);
-    ASSERT_TRUE(falsch);
-    ASSERT_EQ(falsch->size(), 2u);
-    EXPECT_EQ((*falsch)[0].schluessel.lateinisch, "a");
-    EXPECT_EQ((*falsch)[0].falsch, 3);
-    EXPECT_EQ((*falsch)[0].haeufigsteEingabe, "ac");
-    EXPECT_EQ((*falsch)[1].haeufigsteEingabe, "bx");
+    EXPECT_EQ(l.tagesverlauf(DL), (std::vector<Tageswert>{{0, 2, 0}, {1, 4, 2}}));
+    EXPECT_EQ(l.haeufigFalsch(DL, 20), (std::vector<Fehlerposten>{{schluessel(DL, "a"), 3, "ac"},
+                                                                  {schluessel(DL, "b"), 1, "bx"}}));
     EXPECT_EQ(l.haeufigFalsch(DL, 1)->size(), 1u);
 }
 
-TEST(Lernstand, AbfrageUndPlanWerdenGespeichert) {
+TEST(Lernstand, NeuAngelegtUndWiederGeoeffnet) {
     Lernordner o;
     {
         Lernstand l(o.datei);
+        ASSERT_EQ(l.oeffnung(), Lernstand::Oeffnung::Bereit);
+        EXPECT_TRUE(l.antwortEintragen(antwort(DL, "via", 0, true, "via")));
         EXPECT_TRUE(l.abfrageEintragen({100, 160, SF, Quelle::Faellig, "", "", 3, 2, 1}));
         EXPECT_FALSE(l.plan().value().has_value());
         EXPECT_TRUE(l.planSetzen({20, DL, "03", "05", 20}));
@@ -249,11 +216,14 @@ TEST(Lernstand, AbfrageUndPlanWerdenGespeichert) {
         EXPECT_FALSE(l.planSetzen({30, LD, "12", "14", -1}));
         EXPECT_FALSE(l.planSetzen({fsrs::tagGrenze, LD, "12", "14", 15}));
     }
+    EXPECT_EQ(sqlZahl(o.datei, "PRAGMA user_version"), 1);
     EXPECT_EQ(sqlZahl(o.datei, "SELECT falsch + 10 * art FROM abfrage WHERE ende = 160"), 21);
     Lernstand l(o.datei);
-    const auto p = l.plan();
-    ASSERT_TRUE(p && *p);
-    EXPECT_EQ(**p, (Testplan{30, LD, "12", "14", 15}));
+    EXPECT_EQ(l.oeffnung(), Lernstand::Oeffnung::Bereit);
+    const auto p = l.lernposten(std::vector{schluessel(DL, "via"), schluessel(LD, "via")});
+    ASSERT_TRUE(p && (*p)[0] && !(*p)[1]);
+    EXPECT_NEAR((*p)[0]->gedaechtnis.stabilitaet, 2.3065, 1e-4);
+    EXPECT_EQ(l.plan(), std::optional(std::optional(Testplan{30, LD, "12", "14", 15})));
     EXPECT_TRUE(l.planLoeschen());
     EXPECT_FALSE(l.plan()->has_value());
 }
@@ -279,10 +249,6 @@ TEST(Lernstand, TagnummerNachOrtszeit) {
     for (const auto& f : faelle) {
         EXPECT_EQ(tagnummer(f.zeit), f.tag) << f.zeit;
     }
-    if (alt) {
-        ::setenv("TZ", altTz.c_str(), 1);
-    } else {
-        ::unsetenv("TZ");
-    }
+    alt ? ::setenv("TZ", altTz.c_str(), 1) : ::unsetenv("TZ");
     ::tzset();
 }
