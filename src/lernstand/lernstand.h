@@ -108,6 +108,7 @@ std::int64_t jetzt();
 
 class Nachsicherung;
 
+// One per program run, called from one thread.
 class Lernstand {
 public:
     enum class Oeffnung {
@@ -137,7 +138,8 @@ public:
     Ergebnis<Zustandstabelle> nachspielen();
 
     // Items due on `heute` or earlier, lowest retrievability first, at most `hoechstens`;
-    // not-known items count as due (never asked: retrievability 0).
+    // not-known items count as due (never asked: retrievability 0). The words' list serves
+    // both directions: pass its keys with the direction asked; others are left out.
     Ergebnis<std::vector<Schluessel>> faellige(Richtung r, int heute,
                                                std::span<const Schluessel> nichtGewusst,
                                                std::size_t hoechstens = 50);
