@@ -115,19 +115,19 @@ void BM_Statistik(benchmark::State& state) {
     auto& b = grosserBestand();
     Lernstand l(b.datei);
     constexpr auto r = Richtung::DeutschLatein;
-    const auto teil = state.range(0);
+    const auto welche = state.range(0);
     for (auto _ : state) {
         bool ok = true;
-        if (teil == 0 || teil == 4) {
+        if (welche == 0 || welche == 4) {
             ok = ok && l.lernzustaende(r, heute).has_value();
         }
-        if (teil == 1 || teil == 4) {
+        if (welche == 1 || welche == 4) {
             ok = ok && l.faelligkeiten(r, heute).has_value();
         }
-        if (teil == 2 || teil == 4) {
+        if (welche == 2 || welche == 4) {
             ok = ok && l.tagesverlauf(r).has_value();
         }
-        if (teil == 3 || teil == 4) {
+        if (welche == 3 || welche == 4) {
             ok = ok && l.haeufigFalsch(r).has_value();
         }
         if (!ok) {
