@@ -16,41 +16,12 @@
 namespace {
 
 using namespace quorvia;
+using fuzz::ablegen;
+using fuzz::holen;
+using fuzz::ordner;
 using fuzz::verlangen;
 
-const std::filesystem::path& ordner() {
-    static const std::filesystem::path pfad = [] {
-        std::string muster = "/tmp/quorvia-fuzz-XXXXXX";
-        if (std::filesystem::is_directory("/dev/shm")) {
-            muster = "/dev/shm/quorvia-fuzz-XXXXXX";
-        }
-        if (!::mkdtemp(muster.data())) {
-            std::abort();
-        }
-        return std::filesystem::path(muster);
-    }();
-    return pfad;
-}
-
-void ablegen(const std::filesystem::path& pfad, std::string_view bytes) {
-    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-    aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string holen(const std::filesystem::path& pfad) {
-    std::ifstream ein(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::atexit([] {
-        std::error_code fehler;
-        std::filesystem::remove_all(ordner(), fehler);
-    });
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);

@@ -17,7 +17,7 @@ shift || true
 build=${QUORVIA_FUZZ_BUILD:-$wurzel/build/fuzz}
 ziele=("$@")
 if ((${#ziele[@]} == 0)); then
-    ziele=(kodierung datendatei eintragsliste pruefung inidatei)
+    ziele=(kodierung datendatei eintragsliste pruefung inidatei lernstand)
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -29,8 +29,11 @@ for ziel in "${ziele[@]}"; do
     arbeit="$build/korpus/$ziel"
     funde="$build/funde/$ziel"
     mkdir -p "$arbeit" "$funde"
+    # A database file holds one page per table at least: its seeds are larger.
+    laenge=4096
+    [ "$ziel" = lernstand ] && laenge=16384
     echo "== fuzz_$ziel: ${sekunden}s"
-    if ! "$build/fuzz_$ziel" -max_total_time="$sekunden" -max_len=4096 -timeout=10 \
+    if ! "$build/fuzz_$ziel" -max_total_time="$sekunden" -max_len="$laenge" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$funde/" \
         "$arbeit" "fuzz/korpus/$ziel" 2>"$build/fuzz_$ziel.log"; then
         tail -n 40 "$build/fuzz_$ziel.log" >&2
