@@ -2,8 +2,8 @@
 
 #include "data/kursdatei.h"
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -43,24 +43,29 @@ void Listenansicht::bereichFuellen(const Eintragsliste& kurs) {
 
 void Listenansicht::nichtGewusstFuellen(const Eintragsliste& kurs) {
     // Every record's lesson from one reading of the course instead of a search per record.
-    std::map<std::pair<std::string, std::string>, int> nummern;
-    for (Eintrag& e : kurs.eintraege(1, Lektionstabelle::anzahlGesamt(zeile().kurs))) {
+    // A line holds no line break, so one joins the two lines into a key.
+    const auto schluessel = [](const Eintrag& e) {
+        return e.lateinisch + '\n' + e.deutsch;
+    };
+    std::unordered_map<std::string, int> nummern;
+    const std::vector<Eintrag> kurseintraege =
+        kurs.eintraege(1, Lektionstabelle::anzahlGesamt(zeile().kurs));
+    nummern.reserve(kurseintraege.size());
+    for (const Eintrag& e : kurseintraege) {
         if (e.nummer != 0) {
-            nummern.try_emplace({std::move(e.lateinisch), std::move(e.deutsch)}, e.nummer);
+            nummern.try_emplace(schluessel(e), e.nummer);
         }
     }
-    const Eintragsliste& liste = nichtGewusst().liste();
     int reihe = 0;
-    for (Eintrag& e : liste.eintraege(1, liste.anzahl())) {
+    for (const Eintrag& e : nichtGewusst().liste().eintraege(erste(), letzte())) {
         // A record the course no longer holds (a changed course file) keeps an empty lesson.
         std::string lektion;
-        auto schluessel = std::make_pair(std::move(e.lateinisch), std::move(e.deutsch));
-        if (const auto n = nummern.find(schluessel); n != nummern.end()) {
+        if (const auto n = nummern.find(schluessel(e)); n != nummern.end()) {
             lektion = Lektionstabelle::lektionVon(zeile().kurs, n->second).value_or("");
         }
         reihe = zeileEinfuegen(ansichtIds::liste, reihe, lektion);
-        zelleSetzen(ansichtIds::liste, reihe, 1, schluessel.first);
-        zelleSetzen(ansichtIds::liste, reihe, 2, schluessel.second);
+        zelleSetzen(ansichtIds::liste, reihe, 1, e.lateinisch);
+        zelleSetzen(ansichtIds::liste, reihe, 2, e.deutsch);
     }
 }
 
