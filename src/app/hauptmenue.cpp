@@ -1,6 +1,6 @@
 #include "app/hauptmenue.h"
 
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/optionstabelle.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"

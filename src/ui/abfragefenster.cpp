@@ -2,7 +2,7 @@
 
 #include "data/datendatei.h"
 #include "data/kursdatei.h"
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 #include "ui/plattform/dienste.h"
 
 #include <QEventLoop>

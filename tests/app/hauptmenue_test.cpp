@@ -5,7 +5,7 @@
 #include "app/hauptmenue.h"
 
 #include "app_testhilfe.h"
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"

@@ -7,7 +7,7 @@
 
 #include "app_testhilfe.h"
 #include "data/nichtgewusstliste.h"
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"

@@ -7,7 +7,7 @@
 #include "data/datendatei.h"
 #include "data/lektionstabelle.h"
 #include "data/pfade.h"
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"

@@ -1,4 +1,4 @@
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 
 #include "ui/gemeinsam.h"
 #include "ui/plattform/dienste.h"

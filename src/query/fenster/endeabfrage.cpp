@@ -1,4 +1,4 @@
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 
 #include "query/bewertung.h"
 #include "ui/gemeinsam.h"
