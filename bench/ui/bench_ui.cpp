@@ -1,14 +1,16 @@
-// Opening a query window over all 1583 words until the first item is shown, and list
-// views of all 1583 words until their rows are filled.
+// Opening a query window over all 1583 words until the first item is shown, list views
+// of all 1583 words until their rows are filled, and the PDF of all words.
 
 #include "data/datendatei.h"
 #include "data/lektionstabelle.h"
 #include "data/pfade.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/abfragefenster.h"
+#include "ui/druck.h"
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"
+#include "ui/plattform/text.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -145,6 +147,29 @@ void NichtGewusstAnsichtAllerWoerter(benchmark::State& state) {
     std::filesystem::remove(std::string(pfade::ngWoerter));
 }
 BENCHMARK(NichtGewusstAnsichtAllerWoerter)->Unit(benchmark::kMillisecond);
+
+// The printed list of all words, written as a PDF.
+void PdfAllerWoerter(benchmark::State& state) {
+    const Arbeitsordner& o = ordner();
+    const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
+    Druckteil teil{QStringLiteral("Quorvia 2003 - W\u00f6rter ansehen - Lektion 01 bis Lektion 50"),
+                   {},
+                   {QStringLiteral("Lektion"), QStringLiteral("lateinischer Ausdruck"),
+                    QStringLiteral("deutscher Ausdruck")},
+                   {}};
+    for (const Eintrag& e : Eintragsliste(o.wortkurs).eintraege(1, letzte)) {
+        teil.zeilen.push_back(
+            {alsQString(Lektionstabelle::lektionVon(Kursart::Woerter, e.nummer).value_or("")),
+             alsQString(e.lateinisch), alsQString(e.deutsch)});
+    }
+    const Druckdokument dokument{{std::move(teil)}, QDate::currentDate()};
+    for (auto _ : state) {
+        if (!alsPdfSpeichern(QStringLiteral("alle.pdf"), dokument)) {
+            state.SkipWithError("PDF not written");
+        }
+    }
+}
+BENCHMARK(PdfAllerWoerter)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,14 @@
 #include "ui/listenansicht.h"
 
 #include "data/kursdatei.h"
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/text.h"
+#include "ui/testblatt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
 
 #include <string>
 #include <unordered_map>
@@ -10,7 +18,12 @@
 namespace quorvia {
 
 Listenansicht::Listenansicht(const Optionszeile& zeile, QWidget* eltern)
-    : Optionsfenster(zeile, eltern) {}
+    : Optionsfenster(zeile, eltern) {
+    menuepunkteAnhaengen(0, {{},
+                             {druckBefehle::drucken, QStringLiteral("&Drucken...")},
+                             {druckBefehle::pdf, QStringLiteral("Als &PDF speichern...")},
+                             {druckBefehle::testblatt, QStringLiteral("&Testblatt drucken...")}});
+}
 
 void Listenansicht::inhaltOeffnen() {
     using namespace ansichtIds;
@@ -67,6 +80,82 @@ void Listenansicht::nichtGewusstFuellen(const Eintragsliste& kurs) {
         zelleSetzen(ansichtIds::liste, reihe, 1, e.lateinisch);
         zelleSetzen(ansichtIds::liste, reihe, 2, e.deutsch);
     }
+}
+
+bool Listenansicht::eigenerBefehl(int id) {
+    switch (id) {
+    case druckBefehle::drucken: {
+        const Druckdokument dokument = listendokument();
+        drucken(this, [&dokument](QPrinter& drucker) { dokumentMalen(drucker, dokument); });
+        return true;
+    }
+    case druckBefehle::pdf:
+        pdfSpeichern();
+        return true;
+    case druckBefehle::testblatt:
+        testblattDrucken();
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::vector<Druckzeile> Listenansicht::gezeigteZeilen() const {
+    std::vector<Druckzeile> zeilen;
+    const int anzahl = zeilenAnzahl(ansichtIds::liste);
+    zeilen.reserve(static_cast<std::size_t>(anzahl));
+    for (int r = 0; r < anzahl; ++r) {
+        Druckzeile z;
+        for (int s = 0; s < 3; ++s) {
+            z[static_cast<std::size_t>(s)] = alsQString(zelle(ansichtIds::liste, r, s));
+        }
+        zeilen.push_back(std::move(z));
+    }
+    return zeilen;
+}
+
+Druckdokument Listenansicht::listendokument() const {
+    Druckteil teil{alsQString(titel()),
+                   {},
+                   {alsQString(spalteLektion), alsQString(zeile().spalten.spalte1),
+                    alsQString(zeile().spalten.spalte2)},
+                   gezeigteZeilen()};
+    return {{std::move(teil)}, QDate::currentDate()};
+}
+
+void Listenansicht::pdfSpeichern() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const auto pfad = speichernUnter(this, QDir(ordner).filePath(alsQString(titel()) + ".pdf"),
+                                     QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (!pfad) {
+        return;
+    }
+    const QString ziel = QFileInfo(*pfad).suffix().isEmpty() ? *pfad + ".pdf" : *pfad;
+    if (!alsPdfSpeichern(ziel, listendokument())) {
+        dialogdienste().meldung(
+            this, QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.").arg(ziel),
+            Meldungssymbol::Stop);
+    }
+}
+
+void Listenansicht::testblattDrucken() {
+    const std::vector<Druckzeile> zeilen = gezeigteZeilen();
+    if (zeilen.empty()) {
+        return;
+    }
+    Testblattfrage frage(static_cast<int>(zeilen.size()), zeile().kurs, this);
+    if (frage.ausfuehren() != okId || !frage.wahl()) {
+        return;
+    }
+    // The range as the title names it: "Lektion 03 bis Lektion 05", "nicht gewusste Wörter".
+    const QString bereich =
+        alsQString(titel()).mid(static_cast<qsizetype>(zeile().titel.size())).section(" - ", 1);
+    const Druckdokument dokument =
+        testblattDokument(zeilen,
+                          {zeile().kurs, bereich, alsQString(zeile().spalten.spalte1),
+                           alsQString(zeile().spalten.spalte2)},
+                          *frage.wahl(), zufall_, QDate::currentDate());
+    drucken(this, [&dokument](QPrinter& drucker) { dokumentMalen(drucker, dokument); });
 }
 
 } // namespace quorvia

@@ -5,9 +5,12 @@
 // window (see ui/optionsfenster.h). The views write no file.
 
 #include "data/eintragsliste.h"
+#include "ui/druck.h"
 #include "ui/optionsfenster.h"
 
 #include <array>
+#include <random>
+#include <vector>
 
 namespace quorvia {
 
@@ -18,6 +21,13 @@ inline constexpr int liste = 1026;
 inline constexpr int hauptmenue = 1000;
 inline constexpr int beenden = 1001;
 } // namespace ansichtIds
+
+// The printing commands every list view adds to its "&Quorvia" popup.
+namespace druckBefehle {
+inline constexpr int drucken = 210;
+inline constexpr int pdf = 211;
+inline constexpr int testblatt = 212;
+} // namespace druckBefehle
 
 // Column widths in pixels: lesson, Latin or principal parts, German.
 inline constexpr std::array<int, 3> spaltenbreiten{50, 250, 250};
@@ -31,9 +41,17 @@ public:
 
 protected:
     void inhaltOeffnen() override;
-    bool eigenerBefehl(int) override { return false; }
+    bool eigenerBefehl(int id) override;
 
 private:
+    // The rows the view shows, top to bottom.
+    std::vector<Druckzeile> gezeigteZeilen() const;
+    // The rows under the window's title.
+    Druckdokument listendokument() const;
+    void pdfSpeichern();
+    void testblattDrucken();
+
+    std::mt19937 zufall_{std::random_device{}()};
     void bereichFuellen(const Eintragsliste& kurs);
     void nichtGewusstFuellen(const Eintragsliste& kurs);
 };

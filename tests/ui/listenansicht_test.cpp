@@ -1,12 +1,18 @@
 #include "ui/listenansicht.h"
 
 #include "fenster_testhilfe.h"
+#include "plattform_testhilfe.h"
+#include "ui/testblatt.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -165,6 +171,193 @@ TEST_F(ListenansichtTest, FehlendesBildSchliesstNachEinerMeldung) {
     EXPECT_FALSE(f->zurueckZumMenue());
     EXPECT_TRUE(menue.istBeendet());
 }
+
+// ---------------------------------------------------------------------------------------
+// Printing: the PDF's text, page by page, as pdftotext reads it.
+
+std::vector<QString> pdfSeiten(const QString& pfad) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pfad, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(60000)) << "pdftotext (poppler-utils) missing?";
+    QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    if (!seiten.isEmpty() && seiten.back().trimmed().isEmpty()) {
+        seiten.removeLast();
+    }
+    return {seiten.begin(), seiten.end()};
+}
+
+// The item numbers a text names on the Latin (or German) side, in order.
+std::vector<int> nummernIn(const QString& text, Kursart kurs, bool latein) {
+    static const std::map<std::pair<Kursart, bool>, QRegularExpression> muster{
+        {{Kursart::Woerter, true}, QRegularExpression(R"(\bverbum(\d+)\b)")},
+        {{Kursart::Woerter, false}, QRegularExpression(R"(\bWort(\d+)\b)")},
+        {{Kursart::Stammformen, true}, QRegularExpression(R"(\bforma(\d+)a\b)")},
+        {{Kursart::Stammformen, false}, QRegularExpression(R"(\bBedeutung(\d+)\b)")}};
+    std::vector<int> n;
+    for (const auto& m : muster.at({kurs, latein}).globalMatch(text)) {
+        n.push_back(m.captured(1).toInt());
+    }
+    return n;
+}
+
+class DruckTest : public ListenansichtTest {
+protected:
+    QString pfad(const QString& name) const { return ordner_.filePath(name); }
+    test::DiensteEingesetzt dienste;
+
+private:
+    QTemporaryDir ordner_;
+};
+
+struct Listendruckfall {
+    std::string_view klasse;
+    std::string von, bis;
+    std::vector<int> nichtGewusst;
+    int befehl;
+    int seiten; // 0: more than one, as many as the footers count
+};
+
+class Listendruck : public DruckTest, public ::testing::WithParamInterface<Listendruckfall> {};
+
+// Every row the view shows is printed exactly once, under the window's title on each page,
+// with the date and "Seite k von n" at the foot; printing and saving give the same pages.
+TEST_P(Listendruck, JedeZeileEinmalMitTitelDatumUndSeitenzahl) {
+    const Listendruckfall& fall = GetParam();
+    const Kursart kurs = zeileVon(fall.klasse).kurs;
+    if (!fall.nichtGewusst.empty()) {
+        DatenDatei::schreiben(ngPfad(kurs), nichtGewusstText(kurs, fall.nichtGewusst));
+    }
+    auto f = ansichtFuer(fall.klasse, fall.von, fall.bis);
+    oeffnen(*f);
+    const QString ziel = pfad(QStringLiteral("liste"));
+    dienste->druckziel = ziel + ".pdf";
+    dienste->dateien.push_back(ziel); // the suffix is added
+    test::menue(*f, fall.befehl);
+
+    const std::vector<QString> seiten = pdfSeiten(ziel + ".pdf");
+    const auto n = static_cast<int>(seiten.size());
+    if (fall.seiten > 0) {
+        EXPECT_EQ(n, fall.seiten);
+    }
+    QString alles;
+    for (int k = 0; k < n; ++k) {
+        const QString& seite = seiten[static_cast<std::size_t>(k)];
+        EXPECT_TRUE(seite.contains(alsQString(f->titel()))) << k;
+        EXPECT_TRUE(seite.contains(QStringLiteral("Seite %1 von %2").arg(k + 1).arg(n))) << k;
+        EXPECT_TRUE(seite.contains(QDate::currentDate().toString("dd.MM.yyyy"))) << k;
+        alles += seite;
+    }
+    std::vector<int> soll;
+    for (int r = 0; r < f->zeilenAnzahl(ansichtIds::liste); ++r) {
+        soll.push_back(nummerAus(f->zelle(ansichtIds::liste, r, 2)));
+    }
+    EXPECT_EQ(nummernIn(alles, kurs, true), soll);
+    EXPECT_EQ(nummernIn(alles, kurs, false), soll);
+    EXPECT_TRUE(dienste->meldungen.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VierAnsichten, Listendruck,
+    ::testing::Values(Listendruckfall{"Option11", "01", "01", {}, druckBefehle::pdf, 1},
+                      Listendruckfall{"Option11", "01", "50", {}, druckBefehle::pdf, 0},
+                      Listendruckfall{"Option31", "49", "50", {}, druckBefehle::drucken, 1},
+                      Listendruckfall{"Option12", "", "", {130, 40, 45}, druckBefehle::drucken, 1},
+                      Listendruckfall{"Option32", "", "", {498, 12}, druckBefehle::pdf, 1}),
+    [](const auto& info) {
+        return std::string(info.param.klasse) + "_" + std::to_string(info.index);
+    });
+
+// A PDF that cannot be written says so and leaves the old file whole.
+TEST_F(DruckTest, UnschreibbaresPdfMeldetUndLaesstDieAlteDatei) {
+    auto f = ansichtFuer("Option11");
+    oeffnen(*f);
+    dienste->dateien.push_back(pfad(QStringLiteral("fehlt/liste.pdf")));
+    test::menue(*f, druckBefehle::pdf);
+    ASSERT_EQ(dienste->meldungen.size(), 1u);
+    EXPECT_TRUE(dienste->meldungen[0].text.contains(QStringLiteral("fehlt/liste.pdf")));
+    EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Stop);
+    dienste->dateien.push_back(std::nullopt); // cancelled: nothing written, nothing said
+    test::menue(*f, druckBefehle::pdf);
+    EXPECT_EQ(dienste->meldungen.size(), 1u);
+}
+
+struct Testblattfall {
+    std::string_view klasse;
+    std::string von, bis;
+    std::vector<int> nichtGewusst;
+    QString anzahl; // typed into the dialog; empty keeps the default
+    int richtung;   // radio index: 0 German given, 1 Latin given
+    int erwartet;   // items on the sheet
+};
+
+class Testblattdruck : public DruckTest, public ::testing::WithParamInterface<Testblattfall> {};
+
+// The sheet holds the picked rows once each with the answer side empty; the key on its own
+// page gives each numbered item with its answer.
+TEST_P(Testblattdruck, BlattUndSchluesselPassen) {
+    const Testblattfall& fall = GetParam();
+    const Kursart kurs = zeileVon(fall.klasse).kurs;
+    if (!fall.nichtGewusst.empty()) {
+        DatenDatei::schreiben(ngPfad(kurs), nichtGewusstText(kurs, fall.nichtGewusst));
+    }
+    auto f = ansichtFuer(fall.klasse, fall.von, fall.bis);
+    oeffnen(*f);
+    dienste->druckziel = pfad(QStringLiteral("blatt.pdf"));
+    test::beimNaechstenDialog([&fall](Dialog* d) {
+        ASSERT_NE(d, nullptr);
+        if (!fall.anzahl.isEmpty()) {
+            test::tippen(*d, testblattIds::anzahl, fall.anzahl);
+        }
+        if (fall.richtung == 1) {
+            test::klicken(*d, testblattIds::lateinGegeben);
+        }
+        test::klicken(*d, testblattIds::ok);
+    });
+    test::menue(*f, druckBefehle::testblatt);
+
+    const std::vector<QString> seiten = pdfSeiten(dienste->druckziel);
+    ASSERT_EQ(seiten.size(), 2u);
+    const bool lateinGegeben = fall.richtung == 1;
+    std::set<int> gezeigt;
+    for (int r = 0; r < f->zeilenAnzahl(ansichtIds::liste); ++r) {
+        gezeigt.insert(nummerAus(f->zelle(ansichtIds::liste, r, 2)));
+    }
+    // Numbered lines: the item named on the given side, and on the asked side (0: none).
+    const auto posten = [&](const QString& seite) {
+        std::vector<std::pair<int, int>> p;
+        for (const QString& z : seite.split(u'\n')) {
+            if (QRegularExpression(R"(^\s*\d+\.\s)").match(z).hasMatch()) {
+                const std::vector<int> g = nummernIn(z, kurs, lateinGegeben);
+                const std::vector<int> a = nummernIn(z, kurs, !lateinGegeben);
+                EXPECT_EQ(g.size(), 1u) << z.toStdString();
+                p.emplace_back(g.empty() ? 0 : g[0], a.empty() ? 0 : a[0]);
+            }
+        }
+        return p;
+    };
+    const auto blatt = posten(seiten[0]);
+    const auto schluessel = posten(seiten[1]);
+    ASSERT_EQ(blatt.size(), static_cast<std::size_t>(fall.erwartet));
+    ASSERT_EQ(schluessel.size(), blatt.size());
+    std::set<int> gefragt;
+    for (std::size_t i = 0; i < blatt.size(); ++i) {
+        EXPECT_TRUE(gezeigt.count(blatt[i].first)) << blatt[i].first;
+        EXPECT_TRUE(gefragt.insert(blatt[i].first).second) << "twice: " << blatt[i].first;
+        EXPECT_EQ(blatt[i].second, 0) << "answer on the sheet";
+        EXPECT_EQ(schluessel[i], std::make_pair(blatt[i].first, blatt[i].first));
+    }
+    EXPECT_TRUE(seiten[0].contains(QStringLiteral("Name:")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VierAnsichten, Testblattdruck,
+    ::testing::Values(Testblattfall{"Option11", "01", "02", {}, "", 0, 20},
+                      Testblattfall{"Option11", "01", "01", {}, "12", 1, 12},
+                      Testblattfall{"Option31", "49", "50", {}, "", 0, 10},
+                      Testblattfall{"Option12", "", "", {130, 40, 45}, "50", 1, 3}),
+    [](const auto& info) {
+        return std::string(info.param.klasse) + "_" + std::to_string(info.index);
+    });
 
 } // namespace
 } // namespace quorvia

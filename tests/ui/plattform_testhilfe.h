@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 
@@ -115,8 +116,28 @@ public:
         return naechste(farben);
     }
 
+    // The print dialog prints into the PDF file druckziel; without one it is cancelled.
+    bool drucken(QWidget*, const std::function<void(QPrinter&)>& malen) override {
+        if (druckziel.isEmpty()) {
+            return false;
+        }
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(druckziel);
+        malen(drucker);
+        return true;
+    }
+    std::optional<QString> speichernUnter(QWidget*, const QString& vorschlag,
+                                          const QString&) override {
+        speicherVorschlaege.push_back(vorschlag);
+        return naechste(dateien);
+    }
+
     std::vector<Meldung> meldungen;
     std::function<void(const QString&)> beiMeldung;
+    QString druckziel;
+    std::deque<std::optional<QString>> dateien; // answers of the save chooser
+    std::vector<QString> speicherVorschlaege;
     std::deque<std::optional<Schriftbeschreibung>> schriften; // answers, in order
     std::deque<std::optional<Farbe>> farben;
     std::vector<Schriftbeschreibung> schriftStarts;

@@ -322,19 +322,31 @@ void Dialog::menueBauen(const Menuevorlage& menue) {
     menueleiste_->setNativeMenuBar(false);
     menueleiste_->installEventFilter(this);
     for (const auto& popup : menue.popups) {
-        QMenu* m = menueleiste_->addMenu(popup.text);
-        for (const auto& punkt : popup.punkte) {
-            if (punkt.trenner()) {
-                m->addSeparator();
-                continue;
-            }
-            QAction* a = m->addAction(punkt.text);
-            const int befehl = punkt.befehl;
-            a->setData(befehl);
-            connect(a, &QAction::triggered, this, [this, befehl] { befehlSenden(befehl); });
-            menuepunkte_[befehl] = a;
-        }
+        punkteBauen(*menueleiste_->addMenu(popup.text), popup.punkte);
     }
+}
+
+void Dialog::punkteBauen(QMenu& popup, const std::vector<Menuepunktvorlage>& punkte) {
+    for (const auto& punkt : punkte) {
+        if (punkt.trenner()) {
+            popup.addSeparator();
+            continue;
+        }
+        QAction* a = popup.addAction(punkt.text);
+        const int befehl = punkt.befehl;
+        a->setData(befehl);
+        connect(a, &QAction::triggered, this, [this, befehl] { befehlSenden(befehl); });
+        menuepunkte_[befehl] = a;
+    }
+}
+
+void Dialog::menuepunkteAnhaengen(int popup, const std::vector<Menuepunktvorlage>& punkte) {
+    const QList<QAction*> popups =
+        menueleiste_ != nullptr ? menueleiste_->actions() : QList<QAction*>{};
+    if (popup < 0 || popup >= popups.size() || popups[popup]->menu() == nullptr) {
+        return;
+    }
+    punkteBauen(*popups[popup]->menu(), punkte);
 }
 
 // ---------------------------------------------------------------------------------------

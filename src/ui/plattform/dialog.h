@@ -30,6 +30,7 @@
 class QAction;
 class QButtonGroup;
 class QEventLoop;
+class QMenu;
 class QMenuBar;
 class QPainter;
 
@@ -165,6 +166,8 @@ public:
     void setzeMenuetext(int befehl, std::string_view text);
     std::string menuetext(int befehl) const;
     QAction* menuepunkt(int befehl) const;
+    // Appends items (and separators) to the menu bar's popup at index popup.
+    void menuepunkteAnhaengen(int popup, const std::vector<Menuepunktvorlage>& punkte);
 
     // Writes all fields into the controls / reads them back (data exchange).
     void datenSchreiben();
@@ -211,6 +214,7 @@ private:
     QWidget* drehfeldBauen(const Steuerelementvorlage& e, const QRect& ort);
     QWidget* symbolBauen(const QRect& ort);
     void menueBauen(const Menuevorlage& menue);
+    void punkteBauen(QMenu& popup, const std::vector<Menuepunktvorlage>& punkte);
     void befehlSenden(int id);
     template <class Aufruf> void sicher(Aufruf&& aufruf);
     QWidget* pruefen(int id) const;

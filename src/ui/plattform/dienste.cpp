@@ -6,7 +6,10 @@
 #include "ui/plattform/text.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <cstdlib>
 
@@ -40,6 +43,32 @@ std::optional<Farbe> QtDialogdienste::farbeWaehlen(QWidget* besitzer, Farbe star
     return alsFarbe(wahl.selectedColor());
 }
 
+bool Dialogdienste::drucken(QWidget*, const std::function<void(QPrinter&)>&) {
+    return false;
+}
+
+std::optional<QString> Dialogdienste::speichernUnter(QWidget*, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+bool QtDialogdienste::drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintPreviewDialog vorschau(&drucker, besitzer);
+    vorschau.setWindowModality(Qt::ApplicationModal);
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested,
+                     [&malen](QPrinter* ziel) { malen(*ziel); });
+    return vorschau.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogdienste::speichernUnter(QWidget* besitzer, const QString& vorschlag,
+                                                       const QString& filter) {
+    const QString pfad = QFileDialog::getSaveFileName(besitzer, QString(), vorschlag, filter);
+    if (pfad.isEmpty()) {
+        return std::nullopt;
+    }
+    return pfad;
+}
+
 void meldungZeigen(QWidget* besitzer, std::string_view text, Meldungssymbol symbol) {
     dialogdienste().meldung(besitzer, alsQString(text), symbol);
 }
@@ -51,6 +80,15 @@ std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
 
 std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) {
     return dialogdienste().farbeWaehlen(besitzer, start);
+}
+
+bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) {
+    return dialogdienste().drucken(besitzer, malen);
+}
+
+std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
+                                      const QString& filter) {
+    return dialogdienste().speichernUnter(besitzer, vorschlag, filter);
 }
 
 void datenfehlerBeenden(Fehlerart art, QWidget* besitzer) {

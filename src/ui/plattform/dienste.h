@@ -8,9 +8,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
+class QPrinter;
 class QWidget;
 
 namespace quorvia {
@@ -31,6 +33,14 @@ public:
                                                               const Schriftbeschreibung& start) = 0;
     // The colour chooser in its full form. Empty on cancel.
     virtual std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) = 0;
+    // The print dialog with its preview: malen paints the document on the printer, for the
+    // preview and for the print. false when the pupil cancelled. A seam that does not
+    // answer prints nothing.
+    virtual bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen);
+    // The file chooser for saving: the path the pupil chose, empty on cancel. filter is
+    // the chooser's type filter ("PDF-Dateien (*.pdf)").
+    virtual std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
+                                                  const QString& filter);
 };
 
 // The real dialogs over Qt.
@@ -40,6 +50,9 @@ public:
     std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
                                                       const Schriftbeschreibung& start) override;
     std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) override;
+    bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) override;
+    std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
+                                          const QString& filter) override;
 };
 
 // Shortcuts through the application's seam; texts are core text (Windows-1252).
@@ -47,6 +60,9 @@ void meldungZeigen(QWidget* besitzer, std::string_view text, Meldungssymbol symb
 std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
                                                   const Schriftbeschreibung& start);
 std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start);
+bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen);
+std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
+                                      const QString& filter);
 
 // A fatal data failure: the stop message for the failure, then the process ends at once
 // with exit status 1. No destructor runs, so no window writes anything on the way out.
