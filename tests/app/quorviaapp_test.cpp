@@ -6,7 +6,7 @@
 #include "app/quorviaapp.h"
 
 #include "app_testhilfe.h"
-#include "ui/plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +30,9 @@ struct Schliessweg {
 class MenueSchliessen : public ::testing::TestWithParam<Schliessweg> {};
 
 TEST_P(MenueSchliessen, EndsTheProgram) {
-    apptest::Arbeitsordner ordner;
+    apptest::Programmordner ordner;
     t::DiensteEingesetzt dienste;
-    apptest::Notaus notaus;
+    t::Notaus notaus;
     t::beimNaechstenDialog([](Dialog* d) {
         auto* m = qobject_cast<Hauptmenue*>(d);
         ASSERT_NE(m, nullptr);
@@ -101,7 +101,7 @@ void bisZumFehler(const Datenfehler& p) {
 
 TEST_P(FatalerDatenfehler, ShowsTheStopMessageAndEndsWithStatusOne) {
     const Datenfehler& p = GetParam();
-    apptest::Arbeitsordner ordner;
+    apptest::Programmordner ordner;
     ordner.nichtGewusst(Kursart::Woerter, {3, 9});
     if (p.entfernen) {
         std::filesystem::remove(p.datei);
