@@ -1,8 +1,8 @@
 #pragma once
 
 // Test helpers for windows built on the windowing layer: find a control by id, click,
-// type and press keys, act inside a nested modal run, and answer message boxes and
-// choosers through the seam.
+// type and press keys, act inside a nested modal run, answer message boxes and choosers
+// through the seam, and stop modal runs that hang.
 
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/dialog.h"
@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -130,13 +131,18 @@ public:
     std::optional<QString> speichernUnter(QWidget*, const QString& vorschlag,
                                           const QString&) override {
         speicherVorschlaege.push_back(vorschlag);
-        return naechste(dateien);
+        if (dateien.empty()) {
+            return std::nullopt;
+        }
+        const QString pfad = dateien.front();
+        dateien.pop_front();
+        return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
     }
 
     std::vector<Meldung> meldungen;
     std::function<void(const QString&)> beiMeldung;
     QString druckziel;
-    std::deque<std::optional<QString>> dateien; // answers of the save chooser
+    std::deque<QString> dateien; // answers of the save chooser (empty: cancel)
     std::vector<QString> speicherVorschlaege;
     std::deque<std::optional<Schriftbeschreibung>> schriften; // answers, in order
     std::deque<std::optional<Farbe>> farben;
@@ -172,6 +178,29 @@ public:
 private:
     Testdienste* dienste_ = nullptr;
     std::unique_ptr<Dialogdienste> vorher_;
+};
+
+// Ends every modal run of ours still going after a few seconds, so that a fault shows as
+// a failed expectation instead of a hanging test.
+class Notaus {
+public:
+    static constexpr int ergebnis = -4711;
+    Notaus() {
+        uhr_.setSingleShot(true);
+        QObject::connect(&uhr_, &QTimer::timeout, [this] {
+            ausgeloest = true;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* d = qobject_cast<Dialog*>(w); d != nullptr && d->laeuft()) {
+                    d->beenden(ergebnis);
+                }
+            }
+        });
+        uhr_.start(20000);
+    }
+    bool ausgeloest = false;
+
+private:
+    QTimer uhr_;
 };
 
 } // namespace quorvia::test
