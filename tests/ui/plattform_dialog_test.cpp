@@ -122,8 +122,14 @@ TEST(Dialog, FensterHatDieGroesseDerVorlageUnterDemMenue) {
                            {"Hauptmenue", {258, 241}, true},
                            {"105", {434, 206}, true},
                            {"Option32", {434, 206}, true}};
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.vorlage);
+    // Cell by cell, and the whole row at once: the same places.
+    for (const auto& [f, ganzeZeile] : {std::pair{faelle[0], false},
+                                        {faelle[1], false},
+                                        {faelle[2], false},
+                                        {faelle[3], false},
+                                        {faelle[0], true},
+                                        {faelle[2], true}}) {
+        SCOPED_TRACE(std::string(f.vorlage) + (ganzeZeile ? " ganze Zeile" : ""));
         Dialog d{QString::fromLatin1(f.vorlage)};
         const QSize flaeche(d.einheiten().pixelX(f.einheiten.width()),
                             d.einheiten().pixelY(f.einheiten.height()));
@@ -551,8 +557,14 @@ TEST(Dialog, SortierteListeGibtDenTatsaechlichenIndex) {
         {"Option11", {{0, "05"}, {1, "02"}, {1, "03"}}, {0, 1, 1}, {"a", "c", "b"}},
         {"Option31", {{0, "x"}, {7, "y"}}, {0, 1}, {"a", "b"}},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.vorlage);
+    // Cell by cell, and the whole row at once: the same places.
+    for (const auto& [f, ganzeZeile] : {std::pair{faelle[0], false},
+                                        {faelle[1], false},
+                                        {faelle[2], false},
+                                        {faelle[3], false},
+                                        {faelle[0], true},
+                                        {faelle[2], true}}) {
+        SCOPED_TRACE(std::string(f.vorlage) + (ganzeZeile ? " ganze Zeile" : ""));
         Dialog d{QString::fromLatin1(f.vorlage)};
         d.vollzeileSetzen(1026, true);
         d.spalteEinfuegen(1026, 0, "Lektion", 50);
@@ -561,9 +573,13 @@ TEST(Dialog, SortierteListeGibtDenTatsaechlichenIndex) {
         std::vector<int> indizes;
         char name = 'a';
         for (const auto& [zeile, text] : f.einfuegen) {
-            const int index = d.zeileEinfuegen(1026, zeile, text);
+            const std::string zelle1(1, name++);
+            const int index = ganzeZeile ? d.zeileEinfuegen(1026, zeile, {text, zelle1, "z"})
+                                         : d.zeileEinfuegen(1026, zeile, text);
             indizes.push_back(index);
-            d.zelleSetzen(1026, index, 1, std::string(1, name++));
+            if (!ganzeZeile) {
+                d.zelleSetzen(1026, index, 1, zelle1);
+            }
         }
         EXPECT_EQ(indizes, f.indizes);
         ASSERT_EQ(d.zeilenAnzahl(1026), static_cast<int>(f.reihenfolge.size()));
