@@ -5,11 +5,11 @@
 #include "app/hauptmenue.h"
 
 #include "app_testhilfe.h"
+#include "gemeinsam/fenster.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
-#include "ui/plattform_testhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +21,13 @@ namespace {
 
 using namespace hauptmenueIds;
 namespace t = quorvia::test;
-using apptest::Arbeitsordner;
+using Arbeitsordner = apptest::Programmordner;
 
 class HauptmenueTest : public ::testing::Test {
 protected:
     Arbeitsordner ordner_;
     t::DiensteEingesetzt dienste_;
-    apptest::Notaus notaus_;
+    t::Notaus notaus_;
 };
 
 TEST_F(HauptmenueTest, StartsWithWordQueryGermanToLatinAndLessonOneInBothLists) {

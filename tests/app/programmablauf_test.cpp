@@ -7,13 +7,13 @@
 
 #include "app_testhilfe.h"
 #include "data/nichtgewusstliste.h"
+#include "gemeinsam/fenster.h"
 #include "lernstand/lernstand_testhilfe.h"
 #include "robust/stoerung.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"
-#include "ui/plattform_testhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ namespace {
 
 using namespace hauptmenueIds;
 namespace t = quorvia::test;
-using apptest::Arbeitsordner;
-using apptest::lateinVon;
+using Arbeitsordner = apptest::Programmordner;
+using test::lateinVon;
 
 class Programm : public ::testing::Test {
 protected:
@@ -68,11 +68,11 @@ protected:
 
     Arbeitsordner ordner_;
     t::DiensteEingesetzt dienste_;
-    apptest::Notaus notaus_;
+    t::Notaus notaus_;
 };
 
 TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
-    apptest::Zusammenfassungen zusammenfassungen;
+    t::Zusammenfassungen zusammenfassungen;
     std::set<int> gefragt;
     std::string klasse;
     const int status = starten([&](Hauptmenue& m) {
@@ -85,7 +85,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
             for (int i = 0; i < 30 && !q->ablauf()->beendet(); ++i) {
                 gefragt.insert(q->ablauf()->aktuelleNummer());
                 EXPECT_EQ(d.text(abfrageIds::ausdruck),
-                          apptest::deutschVon(Kursart::Woerter, q->ablauf()->aktuelleNummer()));
+                          t::deutschVon(Kursart::Woerter, q->ablauf()->aktuelleNummer()));
                 t::tippen(d, abfrageIds::eingabe, QStringLiteral("nescio"));
                 t::klicken(d, abfrageIds::ok);
                 t::klicken(d, abfrageIds::ok);
@@ -101,7 +101,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
     }
     EXPECT_EQ(gefragt, einsBisDreissig);
     EXPECT_EQ(zusammenfassungen.liste,
-              (std::vector<apptest::Zusammenfassungen::Werte>{{"W\xF6rter", 30, 0, 30}}));
+              (std::vector<t::Zusammenfassungen::Werte>{{"W\xF6rter", 30, 0, 30}}));
 }
 
 // Lessons 03 to 05 are the same lessons in both courses, with items of their own.
@@ -135,9 +135,9 @@ TEST_P(Lektionen, VonThreeBisFiveShowsTheItemsOfThoseLessons) {
     erwarteEnde(status);
     EXPECT_EQ(zeilen, p.letzte - p.erste + 1);
     EXPECT_EQ(erste, (std::vector<std::string>{"03", lateinVon(p.kurs, p.erste),
-                                               apptest::deutschVon(p.kurs, p.erste)}));
+                                               t::deutschVon(p.kurs, p.erste)}));
     EXPECT_EQ(letzte, (std::vector<std::string>{"05", lateinVon(p.kurs, p.letzte),
-                                                apptest::deutschVon(p.kurs, p.letzte)}));
+                                                t::deutschVon(p.kurs, p.letzte)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Programm, Lektionen,
@@ -435,7 +435,7 @@ TEST_F(Lernstandlauf, AQueryLeftEarlyLogsEachVerdictAndWhatWasAnswered) {
 }
 
 TEST_F(Lernstandlauf, TheNextDayAsksWhatTheScheduleMakesDue) {
-    apptest::Zusammenfassungen zusammenfassungen;
+    t::Zusammenfassungen zusammenfassungen;
     amTag(0);
     std::set<int> falsch;
     erwarteEnde(starten([&](Hauptmenue& m) {
@@ -470,7 +470,7 @@ TEST_F(Lernstandlauf, TheNextDayAsksWhatTheScheduleMakesDue) {
     EXPECT_EQ(titel, "Quorvia 2003 - W\xF6rter abfragen - f\xE4llige W\xF6rter");
     ASSERT_EQ(zusammenfassungen.liste.size(), 2u);
     EXPECT_EQ(zusammenfassungen.liste[1],
-              (apptest::Zusammenfassungen::Werte{"W\xF6rter", 10, 10, 0}));
+              (t::Zusammenfassungen::Werte{"W\xF6rter", 10, 10, 0}));
     EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE quelle = 3"), 10);
 }
 
@@ -512,7 +512,7 @@ TEST_F(Lernstandlauf, AnUnreadableRecordIsPutAsideWithOneMessage) {
     erwarteEnde(starten([&](Hauptmenue& m) { t::klicken(m, hauptmenueIds::beenden); }));
     ASSERT_EQ(dienste_->meldungen.size(), 1u);
     EXPECT_EQ(alsKerntext(dienste_->meldungen[0].text), lernstandErneuertMeldung);
-    EXPECT_EQ(apptest::dateiInhalt(std::string(lernstandDatei) + ".defekt"), "kein Lernstand");
+    EXPECT_EQ(t::dateiLesen(std::string(lernstandDatei) + ".defekt"), "kein Lernstand");
     EXPECT_EQ(sql("SELECT count(*) FROM antwort"), 0);
 }
 
@@ -538,7 +538,7 @@ TEST_F(Lernstandlauf, WithoutARecordTheQueryGoesOnAfterOneMessage) {
     NichtGewusstListe liste(Kursart::Woerter);
     ASSERT_TRUE(liste.ladenUndPruefen());
     EXPECT_EQ(liste.liste().nummerVon(lateinVon(Kursart::Woerter, falsch),
-                                      apptest::deutschVon(Kursart::Woerter, falsch)),
+                                      t::deutschVon(Kursart::Woerter, falsch)),
               1);
 }
 

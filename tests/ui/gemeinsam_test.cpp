@@ -27,9 +27,8 @@
 namespace quorvia {
 namespace {
 
-using test::Antworten;
-using test::AntwortenEingesetzt;
 using test::Arbeitsordner;
+using test::DiensteEingesetzt;
 
 // The shared commands of three option windows, as their table rows derive them.
 const GemeinsameBefehle option211Befehle = optionsfensterTabelle[2].befehle();
@@ -60,7 +59,7 @@ protected:
 
 TEST(BildLaden, DecodesAGifFromMemoryAndReportsItsSizeInHundredthsOfAMillimetre) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/rot.gif"), test::rotesGif());
+    schreiben(ordner, QStringLiteral("Bilder/rot.gif"), test::rotesGif());
     const std::optional<Bild> bild = bildLaden(QStringLiteral("Bilder/rot.gif"));
     ASSERT_TRUE(bild.has_value());
     EXPECT_EQ(bild->bild.size(), QSize(10, 8));
@@ -72,14 +71,14 @@ TEST(BildLaden, DecodesAGifFromMemoryAndReportsItsSizeInHundredthsOfAMillimetre)
 TEST(BildLaden, GivesNoPictureForEveryFileThatIsNotOne) {
     Arbeitsordner ordner;
     const QByteArray gif = test::rotesGif();
-    ordner.schreiben(QStringLiteral("leer.gif"), QByteArray());
-    ordner.schreiben(QStringLiteral("text.gif"), QByteArray("Dies ist kein Bild.\r\n"));
-    ordner.schreiben(QStringLiteral("kopf.gif"), gif.left(13)); // header, no image data
-    ordner.schreiben(QStringLiteral("nullen.gif"), QByteArray(4096, '\0'));
-    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.gif")));
+    schreiben(ordner, QStringLiteral("leer.gif"), QByteArray());
+    schreiben(ordner, QStringLiteral("text.gif"), QByteArray("Dies ist kein Bild.\r\n"));
+    schreiben(ordner, QStringLiteral("kopf.gif"), gif.left(13)); // header, no image data
+    schreiben(ordner, QStringLiteral("nullen.gif"), QByteArray(4096, '\0'));
+    QDir().mkpath(pfad(ordner, QStringLiteral("ordner.gif")));
     {
         // Larger than any picture may be: refused before it is read.
-        QFile gross(ordner.pfad(QStringLiteral("gross.gif")));
+        QFile gross(pfad(ordner, QStringLiteral("gross.gif")));
         ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
         ASSERT_EQ(gross.write(gif), gif.size());
         ASSERT_TRUE(gross.resize(maxBildgroesse + 1));
@@ -118,8 +117,8 @@ TEST(BildLaden, OurPicturesFitBesideTheControlsOfTheirWindows) {
 
 TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(kleinesBild);
     fenster.vorbereiten();
     ASSERT_TRUE(fenster.hatBild());
@@ -142,8 +141,8 @@ TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
 
 TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(kleinesBild);
     fenster.vorbereiten();
     fenster.showMinimized();
@@ -179,12 +178,12 @@ class Bildfehler : public ::testing::TestWithParam<Fehlbild> {};
 TEST_P(Bildfehler, ShowsItsMessageOnceThenTheWindowCloses) {
     Arbeitsordner ordner;
     if (*GetParam().name != '\0') {
-        ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), GetParam().inhalt);
+        schreiben(ordner, QStringLiteral("Bilder/Bustixgr.gif"), GetParam().inhalt);
     }
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild);
     bool offenWaehrendMeldung = false;
-    antworten->beiMeldung = [&] {
+    antworten->beiMeldung = [&](const QString&) {
         offenWaehrendMeldung = fenster.laeuft() && !fenster.istBeendet();
         fenster.flaeche()->repaint();
         QCoreApplication::processEvents();
@@ -214,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(Fehlbilder, Bildfehler,
 
 TEST(FensterZeichnen, AWindowWithItsPictureShowsNoMessageAndStaysOpen) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixgr.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild);
     QTimer::singleShot(0, &fenster, [&] {
         fenster.flaeche()->repaint();
@@ -260,11 +259,11 @@ protected:
 
 TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("hilfe.HLP"),
-                     QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
-                                "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
-                                "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    schreiben(ordner, QStringLiteral("hilfe.HLP"),
+              QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
+                         "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
+                         "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
+    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, pfad(ordner, QStringLiteral("hilfe.HLP"))));
     Hilfefenster* hilfe = Hilfefenster::offenes();
     ASSERT_NE(hilfe, nullptr);
     EXPECT_EQ(hilfe->parentWidget(), &fenster);
@@ -278,7 +277,7 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
 
     // Asked again: the same viewer, not a second one.
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, pfad(ordner, QStringLiteral("hilfe.HLP"))));
     EXPECT_EQ(Hilfefenster::offenes(), hilfe);
 
     hilfeSchliessen();
@@ -287,15 +286,15 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
 
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     Arbeitsordner ordner;
-    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.HLP")));
+    QDir().mkpath(pfad(ordner, QStringLiteral("ordner.HLP")));
     {
-        QFile gross(ordner.pfad(QStringLiteral("gross.HLP")));
+        QFile gross(pfad(ordner, QStringLiteral("gross.HLP")));
         ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
         ASSERT_TRUE(gross.resize(maxHilfegroesse + 1));
     }
     for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, ordner.pfad(QString::fromLatin1(name))));
+        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, pfad(ordner, QString::fromLatin1(name))));
         EXPECT_EQ(Hilfefenster::offenes(), nullptr);
     }
 }
@@ -303,7 +302,7 @@ TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
 TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
     // The test program has no help file beside it.
     ASSERT_FALSE(QFileInfo::exists(hilfedatei()));
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(hauptmenueBefehle.hilfe);
         QCoreApplication::processEvents();
@@ -360,7 +359,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 // Exit posts a close request: the window is still running when the handler returns and
 // closes right after.
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
     fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106)});
     bool liefNachBefehl = false;
@@ -456,7 +455,7 @@ TEST(FensterDatenfehlerDeathTest, AFailureInsideAWindowEndsTheProgramWithoutRunn
     std::optional<Arbeitsordner> ordner;
     if (!qEnvironmentVariableIsSet(variable)) {
         ordner.emplace();
-        qputenv(variable, ordner->pfad(QStringLiteral("zerstoert")).toLocal8Bit());
+        qputenv(variable, pfad(*ordner, QStringLiteral("zerstoert")).toLocal8Bit());
     }
     const QString marke = qEnvironmentVariable(variable);
     EXPECT_EXIT(
