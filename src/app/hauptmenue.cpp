@@ -4,6 +4,7 @@
 #include "ui/optionstabelle.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
+#include "ui/statistikfenster.h"
 
 #include <QPalette>
 
@@ -146,6 +147,8 @@ void Hauptmenue::statistikBefehl() {
         meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
         return;
     }
+    Statistikfenster statistik(lernzugang_, this);
+    statistik.ausfuehren();
 }
 
 void Hauptmenue::optionLaufen(const Optionszeile& zeile) {
