@@ -5,8 +5,8 @@
 #include "data/nichtgewusstliste.h"
 #include "ui/plattform/text.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
@@ -40,7 +40,7 @@ constexpr std::array<std::string_view, 4> zustandsnamen{"nie gefragt", "lernend"
                                                         "nicht gewusst"};
 constexpr std::array<std::string_view, 4> fehlerspalten{
     "lateinischer Ausdruck", "deutscher Ausdruck", "falsch", "h\xE4ufigste falsche Antwort"};
-constexpr std::array<int, 4> fehlerbreiten{120, 110, 40, 120};
+constexpr std::array<int, 4> fehlerbreiten{110, 100, 40, 110};
 
 } // namespace
 
@@ -182,26 +182,26 @@ void Statistikfenster::lektionenZeichnen() {
         saetze[i] = new QBarSet(alsQString(zustandsnamen[i]));
         reihe->append(saetze[i]);
     }
-    QStringList lektionen;
     for (int l = 1; l <= Lektionstabelle::anzahlLektionen; ++l) {
         const Lektionsbalken& b = statistik_->lektionen[static_cast<std::size_t>(l - 1)];
         *saetze[0] << b.nieGefragt;
         *saetze[1] << b.lernend;
         *saetze[2] << b.sicher;
         *saetze[3] << b.nichtGewusst;
-        lektionen << QString::fromStdString(Lektionstabelle::lektionstext(l));
     }
     saetze[0]->setColor(QColor(160, 160, 160));
     saetze[1]->setColor(QColor(230, 160, 40));
     saetze[2]->setColor(QColor(40, 160, 60));
     saetze[3]->setColor(QColor(210, 50, 50));
     chart->addSeries(reihe);
-    auto* x = new QBarCategoryAxis();
-    x->append(lektionen);
-    QFont klein = x->labelsFont();
-    klein.setPointSizeF(klein.pointSizeF() * 0.7);
-    x->setLabelsFont(klein);
-    x->setLabelsAngle(-90);
+    // Fifty lessons side by side leave room for every fifth number only.
+    auto* x = new QCategoryAxis();
+    x->setRange(-0.5, Lektionstabelle::anzahlLektionen - 0.5);
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (int l = 5; l <= Lektionstabelle::anzahlLektionen; l += 5) {
+        x->append(QString::fromStdString(Lektionstabelle::lektionstext(l)), l - 1);
+    }
+    x->setTitleText(QStringLiteral("Lektion"));
     auto* y = new QValueAxis();
     y->setLabelFormat("%d");
     y->setTitleText(QStringLiteral("Anzahl"));
@@ -248,6 +248,7 @@ void Statistikfenster::verlaufZeichnen() {
     prozent->setLabelFormat("%d %%");
     auto* anzahl = new QValueAxis();
     anzahl->setRange(0, meiste);
+    anzahl->applyNiceNumbers();
     anzahl->setLabelFormat("%d");
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(prozent, Qt::AlignLeft);
