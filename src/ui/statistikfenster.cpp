@@ -266,11 +266,10 @@ void Statistikfenster::fehlerZeigen() {
     }
     int zeile = 0;
     for (const Fehlerposten& f : statistik_->fehler) {
-        zeileEinfuegen(fehlerliste, zeile, f.schluessel.lateinisch);
-        zelleSetzen(fehlerliste, zeile, 1, f.schluessel.deutsch);
-        zelleSetzen(fehlerliste, zeile, 2, std::to_string(f.falsch));
-        zelleSetzen(fehlerliste, zeile, 3, f.haeufigsteEingabe);
-        ++zeile;
+        const std::string falsch = std::to_string(f.falsch);
+        zeileEinfuegen(
+            fehlerliste, zeile++,
+            {f.schluessel.lateinisch, f.schluessel.deutsch, falsch, f.haeufigsteEingabe});
     }
 }
 
