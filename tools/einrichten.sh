@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 # What the program, the course tool and the course need to build and to open a window.
 programm_pakete=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-                 libsqlite3-dev)
+                 libsqlite3-dev qt6-charts-dev libqt6opengl6-dev)
 # What the tests, benchmarks, screenshots, picture rendering, fuzzing and the Debian
 # package need besides.
 test_pakete=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick librsvg2-bin

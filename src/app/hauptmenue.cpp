@@ -4,6 +4,7 @@
 #include "ui/optionstabelle.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
+#include "ui/statistikfenster.h"
 
 #include <QPalette>
 
@@ -16,9 +17,9 @@ namespace quorvia {
 
 using namespace hauptmenueIds;
 
-Hauptmenue::Hauptmenue(EinstellungsSpeicher speicher, QWidget* eltern)
+Hauptmenue::Hauptmenue(EinstellungsSpeicher speicher, QWidget* eltern, Lernzugang lernzugang)
     : Bildfenster(QStringLiteral("Hauptmenue"), grossesBild, hauptmenueBefehle, eltern),
-      speicher_(std::move(speicher)) {}
+      speicher_(std::move(speicher)), lernzugang_(std::move(lernzugang)) {}
 
 Hauptmenue::~Hauptmenue() {
     hilfeSchliessen();
@@ -46,6 +47,15 @@ void Hauptmenue::befehl(int id) {
         return;
     case befehlEinstellungen:
         einstellungenBefehl();
+        return;
+    case befehlFaelligeWoerter:
+        faelligBefehl(Kursart::Woerter);
+        return;
+    case befehlFaelligeStammformen:
+        faelligBefehl(Kursart::Stammformen);
+        return;
+    case befehlStatistik:
+        statistikBefehl();
         return;
     case woerterAnsehen:
     case woerterAbfragen:
@@ -120,12 +130,32 @@ void Hauptmenue::vonGeaendert() {
 
 void Hauptmenue::okBefehl() {
     datenLesen();
+    optionLaufen(optionszeileFuer(wahl_.option, wahl_.nichtGewusst != 0, wahl_.richtung));
+}
+
+void Hauptmenue::faelligBefehl(Kursart kurs) {
+    datenLesen(); // the words are asked in the direction the frame shows
+    if (!lernzugang_.verfuegbar()) {
+        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+        return;
+    }
+    optionLaufen(faelligeZeile(kurs, wahl_.richtung));
+}
+
+void Hauptmenue::statistikBefehl() {
+    if (!lernzugang_.verfuegbar()) {
+        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+        return;
+    }
+    Statistikfenster statistik(lernzugang_, this);
+    statistik.ausfuehren();
+}
+
+void Hauptmenue::optionLaufen(const Optionszeile& zeile) {
     setzeSichtbar(laden, true);
     flaeche()->repaint();
 
-    const Optionszeile& zeile =
-        optionszeileFuer(wahl_.option, wahl_.nichtGewusst != 0, wahl_.richtung);
-    std::unique_ptr<Optionsfenster> fenster = optionsfensterBauen(zeile);
+    std::unique_ptr<Optionsfenster> fenster = optionsfensterBauen(zeile, lernzugang_);
     if (zeile.quelle == Abfragequelle::Bereich) {
         fenster->bereichSetzen(Lektionstabelle::ersterEintrag(zeile.kurs, wahl_.von),
                                Lektionstabelle::letzterEintrag(zeile.kurs, wahl_.bis), wahl_.von,

@@ -7,6 +7,7 @@
 #include "data/lektionstabelle.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/gemeinsam.h"
+#include "ui/lernzugang.h"
 #include "ui/optionsfenster.h"
 
 #include <string>
@@ -31,6 +32,10 @@ inline constexpr int laden = 1022;
 inline constexpr int begruessung = 1023;
 inline constexpr int befehlOk = 130;
 inline constexpr int befehlEinstellungen = 131;
+// The popup "&Lernstand", numbered apart from every template's and menu's commands.
+inline constexpr int befehlFaelligeWoerter = 300;
+inline constexpr int befehlFaelligeStammformen = 301;
+inline constexpr int befehlStatistik = 302;
 } // namespace hauptmenueIds
 
 // What the pupil has chosen, as the menu holds it.
@@ -47,8 +52,9 @@ struct Menuewahl {
 class Hauptmenue : public Bildfenster {
     Q_OBJECT
 public:
+    // lernzugang: the record the query windows write to and the due queries read.
     explicit Hauptmenue(EinstellungsSpeicher speicher = EinstellungsSpeicher(),
-                        QWidget* eltern = nullptr);
+                        QWidget* eltern = nullptr, Lernzugang lernzugang = {});
     ~Hauptmenue() override;
 
     const Menuewahl& wahl() const { return wahl_; }
@@ -63,6 +69,10 @@ protected:
 
 private:
     void okBefehl();
+    void faelligBefehl(Kursart kurs);
+    void statistikBefehl();
+    // Builds the row's window, fills it, runs it and shows the menu again.
+    void optionLaufen(const Optionszeile& zeile);
     void einstellungenBefehl();
     void begruessungAnwenden(bool stilZuruecksetzen);
     void optionGeklickt(int id);
@@ -70,6 +80,7 @@ private:
     void vonGeaendert();
 
     EinstellungsSpeicher speicher_;
+    Lernzugang lernzugang_;
     Menuewahl wahl_;
     BegruessungsStil stil_;
 };

@@ -28,9 +28,14 @@ int QuorviaApp::starten(EinstellungsSpeicher speicher) {
         meldungZeigen(nullptr, "Quorvia 2003 l\xE4uft bereits.", Meldungssymbol::Information);
         return 0;
     }
+    // A record that cannot be used leaves every other function as it was.
+    lernstand_.emplace(std::filesystem::path(lernstandDatei));
+    if (lernstand_->oeffnung() == Lernstand::Oeffnung::Erneuert) {
+        meldungZeigen(nullptr, lernstandErneuertMeldung, Meldungssymbol::Information);
+    }
     // Qt's widgets need no separate initialisation of list views and spin controls.
     try {
-        Hauptmenue menue(std::move(speicher));
+        Hauptmenue menue(std::move(speicher), nullptr, Lernzugang{&*lernstand_, uhr_});
         hauptmenue_ = &menue;
         setzeHauptfenster(&menue);
         menue.ausfuehren();
@@ -41,6 +46,7 @@ int QuorviaApp::starten(EinstellungsSpeicher speicher) {
         datenfehlerBeenden(Fehlerart::Unerwartet);
     }
     setzeHauptfenster(nullptr);
+    lernstand_.reset();
     // No window outlives the menu: whatever is still open (a help viewer) goes with it.
     for (QWidget* fenster : QApplication::topLevelWidgets()) {
         if (fenster->isVisible()) {

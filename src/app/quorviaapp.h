@@ -3,8 +3,14 @@
 // The application object of the program: it runs the main menu as the main window, and
 // when that modal run returns the program is over.
 
+#include "lernstand/lernstand.h"
 #include "settings/einstellungsspeicher.h"
+#include "ui/lernzugang.h"
 #include "ui/plattform/anwendung.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace quorvia {
 
@@ -28,8 +34,16 @@ public:
     // The main menu while starten() runs.
     Hauptmenue* hauptmenue() const { return hauptmenue_; }
 
+    // The learning record "Lernstand.sqlite" in the working folder, opened once per run
+    // by starten() and handed to the windows; nullptr outside a run.
+    Lernstand* lernstand() { return lernstand_ ? &*lernstand_ : nullptr; }
+    // The clock the record's answers and due days follow (empty: the system clock).
+    void uhrSetzen(std::function<std::int64_t()> uhr) { uhr_ = std::move(uhr); }
+
 private:
     Hauptmenue* hauptmenue_ = nullptr;
+    std::optional<Lernstand> lernstand_;
+    std::function<std::int64_t()> uhr_;
 };
 
 } // namespace quorvia

@@ -104,6 +104,7 @@ void Abfrageablauf::auswerten(std::string eingabe) {
             nichtGewusst_.anhaengen(e.lateinisch, e.deutsch);
         }
     }
+    fenster_.urteilGefallen(e, anzeige_.eingabe, richtig);
 
     if (einstellungen_.automatisch) {
         fenster_.pause(std::chrono::milliseconds(einstellungen_.pause * 1000));

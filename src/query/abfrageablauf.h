@@ -43,6 +43,9 @@ public:
                                            int falsch) = 0; // runs EndeAbfrage modally
         virtual void zurueckZumHauptmenue() = 0;            // sets the back-to-menu flag
         virtual void fensterSchliessen() = 0; // posts a close request unless one is on its way
+        // Every verdict, once it shows and the not-known list has followed it.
+        virtual void urteilGefallen(const Eintrag& /*e*/, std::string_view /*eingabe*/,
+                                    bool /*richtig*/) {}
     };
 
     // quelle: where the items are read from; nichtGewusst: the list the verdicts edit

@@ -8,7 +8,8 @@
 
 namespace quorvia {
 
-enum class Abfragequelle { Bereich, NichtGewusst };
+// Faellig: the items the learning record makes due today.
+enum class Abfragequelle { Bereich, NichtGewusst, Faellig };
 enum class Zeile { Lateinisch, Deutsch };
 
 // "\xF6" is o-umlaut in Windows-1252.
@@ -19,7 +20,7 @@ inline constexpr std::string_view textStammformen = "Stammformen";
 // shows and how the other one is judged.
 struct Abfrageart {
     Kursart kurs;         // which course file and which not-known list
-    Abfragequelle quelle; // lesson range of the course, or the not-known list
+    Abfragequelle quelle; // lesson range of the course, the not-known list, or the due items
     Zeile gefragt;        // the line shown as the expression
     Pruefung pruefung;    // judges the other line
 
@@ -27,16 +28,16 @@ struct Abfrageart {
     constexpr std::string_view artText() const {
         return kurs == Kursart::Woerter ? textWoerter : textStammformen;
     }
-    // A wrong answer adds the pair to the not-known list only in a lesson-range query.
-    constexpr bool falschHinzufuegen() const { return quelle == Abfragequelle::Bereich; }
+    // A wrong answer adds the pair to the not-known list unless the query runs over it.
+    constexpr bool falschHinzufuegen() const { return quelle != Abfragequelle::NichtGewusst; }
     constexpr Zeile loesung() const {
         return gefragt == Zeile::Deutsch ? Zeile::Lateinisch : Zeile::Deutsch;
     }
 };
 
-// The six queries: German to Latin, Latin to German and principal parts, each over a lesson
-// range and over the not-known list.
-inline constexpr std::array<Abfrageart, 6> abfragearten{{
+// The nine queries: German to Latin, Latin to German and principal parts, each over a
+// lesson range, over the not-known list and over the due items.
+inline constexpr std::array<Abfrageart, 9> abfragearten{{
     {Kursart::Woerter, Abfragequelle::Bereich, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
     {Kursart::Woerter, Abfragequelle::NichtGewusst, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
     {Kursart::Woerter, Abfragequelle::Bereich, Zeile::Lateinisch, LateinDeutschPruefung::pruefen},
@@ -45,6 +46,9 @@ inline constexpr std::array<Abfrageart, 6> abfragearten{{
     {Kursart::Stammformen, Abfragequelle::Bereich, Zeile::Deutsch, StammformenPruefung::pruefen},
     {Kursart::Stammformen, Abfragequelle::NichtGewusst, Zeile::Deutsch,
      StammformenPruefung::pruefen},
+    {Kursart::Woerter, Abfragequelle::Faellig, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
+    {Kursart::Woerter, Abfragequelle::Faellig, Zeile::Lateinisch, LateinDeutschPruefung::pruefen},
+    {Kursart::Stammformen, Abfragequelle::Faellig, Zeile::Deutsch, StammformenPruefung::pruefen},
 }};
 
 } // namespace quorvia

@@ -14,8 +14,10 @@
 namespace quorvia {
 
 Abfragefenster::Abfragefenster(const Optionszeile& zeile, QWidget* eltern,
-                               EinstellungsSpeicher speicher, Zufallsquelle zufall)
-    : Optionsfenster(zeile, eltern), speicher_(std::move(speicher)), zufall_(std::move(zufall)) {}
+                               EinstellungsSpeicher speicher, Zufallsquelle zufall,
+                               Lernzugang lernzugang)
+    : Optionsfenster(zeile, eltern, std::move(lernzugang)), speicher_(std::move(speicher)),
+      zufall_(std::move(zufall)) {}
 
 Abfragefenster::~Abfragefenster() {
     if (!listeGeladen()) {
@@ -35,12 +37,18 @@ void Abfragefenster::inhaltOeffnen() {
     anzeigen(Abfrageanzeige{});
 
     std::string quelle;
-    if (art().quelle == Abfragequelle::Bereich) {
+    switch (art().quelle) {
+    case Abfragequelle::Bereich:
         quelle = kursLesen(art().kurs);
         listeFuerBereichLaden();
-    } else {
+        break;
+    case Abfragequelle::NichtGewusst:
         // The questions come from the list as loaded; the verdicts edit the other copy.
         quelle = nichtGewusst().liste().text();
+        break;
+    case Abfragequelle::Faellig:
+        quelle = faellige().text();
+        break;
     }
 
     einstellungen_ = speicher_.abfrageLaden();
@@ -49,6 +57,8 @@ void Abfragefenster::inhaltOeffnen() {
     }
     fettSetzen(*this, {anzahl, richtig, falsch, ausdruck, meldungsfeld, loesung});
 
+    protokoll_.emplace(lernzugang(), art(), art().quelle == Abfragequelle::Bereich ? von() : "",
+                       art().quelle == Abfragequelle::Bereich ? bis() : "");
     ablauf_.emplace(art(), Eintragsliste(std::move(quelle)), nichtGewusst().liste(), erste(),
                     letzte(), einstellungen_, *this, zufall_ ? zufall_ : zufallAusUhr());
     ablauf_->beginnen();
@@ -69,6 +79,23 @@ void Abfragefenster::beimSchliessen() {
     if (pauseSchleife_ != nullptr) {
         pauseSchleife_->quit();
     }
+    if (protokoll_) {
+        gespeichertOderMelden(protokoll_->abschliessen());
+    }
+}
+
+void Abfragefenster::urteilGefallen(const Eintrag& e, std::string_view eingabe, bool richtig) {
+    if (protokoll_) {
+        gespeichertOderMelden(protokoll_->antwort(e, eingabe, richtig));
+    }
+}
+
+void Abfragefenster::gespeichertOderMelden(bool gespeichert) {
+    if (gespeichert || speicherfehlerGemeldet_) {
+        return;
+    }
+    speicherfehlerGemeldet_ = true;
+    meldungZeigen(this, lernstandNichtGespeichertMeldung, Meldungssymbol::Stop);
 }
 
 Beschriftungsfarben Abfragefenster::beschriftungsfarben(int id) {

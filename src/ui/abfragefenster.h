@@ -1,8 +1,10 @@
 #pragma once
 
-// The six query windows: the query loop over one row of the option-window table. The
-// main menu opens them as every option window (see ui/optionsfenster.h); the not-known
-// list is written back when the window is destroyed, however it closed.
+// The query windows: the query loop over one row of the option-window table. The main
+// menu opens them as every option window (see ui/optionsfenster.h); the not-known list is
+// written back when the window is destroyed, however it closed. Each verdict and the
+// query itself go to the learning record; a record that cannot be written is reported
+// once per window and the query goes on.
 
 #include "query/abfrageablauf.h"
 #include "query/abfragearten.h"
@@ -45,7 +47,7 @@ public:
     // takes one seeded from the clock.
     explicit Abfragefenster(const Optionszeile& zeile, QWidget* eltern = nullptr,
                             EinstellungsSpeicher speicher = EinstellungsSpeicher(),
-                            Zufallsquelle zufall = {});
+                            Zufallsquelle zufall = {}, Lernzugang lernzugang = {});
     ~Abfragefenster() override;
 
     const Abfrageart& art() const { return *zeile().abfrage; }
@@ -70,16 +72,21 @@ protected:
     void zusammenfassungZeigen(std::string_view art, int gesamt, int richtig, int falsch) override;
     void zurueckZumHauptmenue() override;
     void fensterSchliessen() override;
+    void urteilGefallen(const Eintrag& e, std::string_view eingabe, bool richtig) override;
 
     // The wait of the automatic mode: the window keeps painting, user input waits in the
     // queue until the end, and a close request ends the wait early.
     void warten(std::chrono::milliseconds dauer);
 
 private:
+    void gespeichertOderMelden(bool gespeichert);
+
     EinstellungsSpeicher speicher_;
     Zufallsquelle zufall_;
     AbfrageEinstellungen einstellungen_;
     std::optional<Abfrageablauf> ablauf_;
+    std::optional<Abfrageprotokoll> protokoll_;
+    bool speicherfehlerGemeldet_ = false;
     QEventLoop* pauseSchleife_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/plattform/schriften.h"
 
 #include <utility>
+#include <vector>
 
 namespace quorvia {
 
@@ -14,11 +15,11 @@ constexpr int ueberschriftId = 1017;
 
 } // namespace
 
-Optionsfenster::Optionsfenster(const Optionszeile& zeile, QWidget* eltern)
+Optionsfenster::Optionsfenster(const Optionszeile& zeile, QWidget* eltern, Lernzugang lernzugang)
     : Bildfenster(
           QString::fromLatin1(zeile.vorlage.data(), static_cast<qsizetype>(zeile.vorlage.size())),
           kleinesBild, zeile.befehle(), eltern),
-      zeile_(zeile), nichtGewusst_(zeile.kurs) {}
+      zeile_(zeile), lernzugang_(std::move(lernzugang)), nichtGewusst_(zeile.kurs) {}
 
 void Optionsfenster::bereichSetzen(int erste, int letzte, std::string von, std::string bis) {
     erste_ = erste;
@@ -28,12 +29,40 @@ void Optionsfenster::bereichSetzen(int erste, int letzte, std::string von, std::
 }
 
 bool Optionsfenster::ladenUndPruefen() {
+    if (zeile_.quelle == Abfragequelle::Faellig) {
+        return faelligeLaden();
+    }
     listeGeladen_ = nichtGewusst_.ladenUndPruefen();
     if (listeGeladen_) {
         erste_ = 1;
         letzte_ = nichtGewusst_.liste().anzahl();
     }
     return listeGeladen_;
+}
+
+bool Optionsfenster::faelligeLaden() {
+    listeFuerBereichLaden();
+    faellige_ = Eintragsliste(std::string(NichtGewusstListe::leererText));
+    if (lernzugang_.lernstand == nullptr || zeile_.abfrage == nullptr) {
+        return false;
+    }
+    const Richtung richtung = richtungVon(*zeile_.abfrage);
+    const Eintragsliste& liste = nichtGewusst_.liste();
+    std::vector<Schluessel> nichtGewusst;
+    for (Eintrag& e : liste.eintraege(1, liste.anzahl())) {
+        nichtGewusst.push_back({richtung, std::move(e.lateinisch), std::move(e.deutsch)});
+    }
+    const auto auswahl =
+        lernzugang_.lernstand->faellige(richtung, lernzugang_.heute(), nichtGewusst);
+    if (!auswahl) {
+        return false;
+    }
+    for (const Schluessel& s : *auswahl) {
+        faellige_.anhaengen(s.lateinisch, s.deutsch);
+    }
+    erste_ = 1;
+    letzte_ = static_cast<int>(auswahl->size());
+    return !auswahl->empty();
 }
 
 void Optionsfenster::listeFuerBereichLaden() {

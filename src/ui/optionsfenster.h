@@ -23,6 +23,7 @@
 #include "data/nichtgewusstliste.h"
 #include "query/abfragearten.h"
 #include "ui/gemeinsam.h"
+#include "ui/lernzugang.h"
 
 #include <QPointer>
 
@@ -64,8 +65,8 @@ struct Optionszeile {
     Kursart kurs;
     Abfragequelle quelle;
     std::string_view titel;             // "Quorvia 2003 - Wörter abfragen"
-    std::string_view titelNichtGewusst; // suffix of the not-known windows
-    std::string_view leerMeldung;       // not-known windows: what an empty list shows
+    std::string_view titelNichtGewusst; // suffix of the not-known and due windows
+    std::string_view leerMeldung;       // not-known and due windows: what nothing to show shows
     int option;                         // the main menu's choice that opens the window
     int richtung;                       // abfragerichtung::keine: any direction
     const Abfrageart* abfrage;          // query windows: what the loop runs; else nullptr
@@ -84,13 +85,15 @@ struct Optionszeile {
 class Optionsfenster : public Bildfenster {
     Q_OBJECT
 public:
-    Optionsfenster(const Optionszeile& zeile, QWidget* eltern);
+    Optionsfenster(const Optionszeile& zeile, QWidget* eltern, Lernzugang lernzugang = {});
 
     const Optionszeile& zeile() const { return zeile_; }
 
     // Lesson-range windows: the item numbers and the lesson texts from the main menu.
     void bereichSetzen(int erste, int letzte, std::string von, std::string bis);
     // Not-known windows: loads the list; false when it is missing or holds no record.
+    // Due windows: selects today's items from the record (the not-known ones count as
+    // due) and loads the list the verdicts edit; false when nothing is due.
     bool ladenUndPruefen();
 
     // The window the menu lives in: hidden when this window has opened, the main window
@@ -116,6 +119,11 @@ protected:
     void listeFuerBereichLaden();
     bool listeGeladen() const { return listeGeladen_; }
     NichtGewusstListe& nichtGewusst() { return nichtGewusst_; }
+    // Due windows: the items selected, numbered from 1.
+    const Eintragsliste& faellige() const { return faellige_; }
+    const Lernzugang& lernzugang() const { return lernzugang_; }
+    const std::string& von() const { return von_; }
+    const std::string& bis() const { return bis_; }
     int erste() const { return erste_; }
     int letzte() const { return letzte_; }
     bool geschlossen() const { return geschlossen_; }
@@ -127,8 +135,12 @@ protected:
     bool schliessenAngefragt() final;
 
 private:
+    bool faelligeLaden();
+
     const Optionszeile& zeile_;
+    Lernzugang lernzugang_;
     NichtGewusstListe nichtGewusst_;
+    Eintragsliste faellige_;
     bool listeGeladen_ = false;
     int erste_ = 0;
     int letzte_ = 0;

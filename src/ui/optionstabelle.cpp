@@ -13,6 +13,7 @@ constexpr auto W = Kursart::Woerter;
 constexpr auto S = Kursart::Stammformen;
 constexpr auto B = Abfragequelle::Bereich;
 constexpr auto N = Abfragequelle::NichtGewusst;
+constexpr auto F = Abfragequelle::Faellig;
 
 // "\xF6" is o-umlaut in Windows-1252.
 constexpr std::string_view ansehenW = "Quorvia 2003 - W\xF6rter ansehen";
@@ -23,6 +24,10 @@ constexpr std::string_view ngW = " - nicht gewusste W\xF6rter";
 constexpr std::string_view ngS = " - nicht gewusste Stammformen";
 constexpr std::string_view leerW = keineWoerterMeldung;
 constexpr std::string_view leerS = keineStammformenMeldung;
+constexpr std::string_view faelligW = " - f\xE4llige W\xF6rter";
+constexpr std::string_view faelligS = " - f\xE4llige Stammformen";
+constexpr std::string_view keineW = keineFaelligenWoerterMeldung;
+constexpr std::string_view keineS = keineFaelligenStammformenMeldung;
 
 constexpr Spalten spaltenW{"lateinischer Ausdruck", "deutscher Ausdruck", "Ausdruck"};
 constexpr Spalten spaltenNgW{"lateinischer Ausdruck", "deutscher Ausdruck", ""};
@@ -50,7 +55,24 @@ constexpr std::array<Optionszeile, 10> optionsfensterTabelle{{
     {"Option41",  "111",      188, S, B, abfragenS, "",  "",    o::stammformenAbfragen, r::keine,          art(4),  keineSpalten},
     {"Option42",  "112",      195, S, N, abfragenS, ngS, leerS, o::stammformenAbfragen, r::keine,          art(5),  keineSpalten},
 }};
+
+// The layout, menu and commands of the lesson-range queries.
+constexpr std::array<Optionszeile, 3> faelligeFensterTabelle{{
+    {"Option213", "105",      136, W, F, abfragenW, faelligW, keineW, o::woerterAbfragen,     r::deutschLatein,  art(6),  keineSpalten},
+    {"Option223", "107",      150, W, F, abfragenW, faelligW, keineW, o::woerterAbfragen,     r::lateinDeutsch,  art(7),  keineSpalten},
+    {"Option43",  "111",      188, S, F, abfragenS, faelligS, keineS, o::stammformenAbfragen, r::keine,          art(8),  keineSpalten},
+}};
 // clang-format on
+
+const Optionszeile& faelligeZeile(Kursart kurs, int richtung) {
+    for (const Optionszeile& zeile : faelligeFensterTabelle) {
+        if (zeile.kurs == kurs &&
+            (zeile.richtung == abfragerichtung::keine || zeile.richtung == richtung)) {
+            return zeile;
+        }
+    }
+    return faelligeFensterTabelle[0];
+}
 
 const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung) {
     for (const Optionszeile& zeile : optionsfensterTabelle) {
@@ -64,9 +86,11 @@ const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung
     return optionsfensterTabelle[2];
 }
 
-std::unique_ptr<Optionsfenster> optionsfensterBauen(const Optionszeile& zeile) {
+std::unique_ptr<Optionsfenster> optionsfensterBauen(const Optionszeile& zeile,
+                                                    Lernzugang lernzugang) {
     if (zeile.abfrage != nullptr) {
-        return std::make_unique<Abfragefenster>(zeile);
+        return std::make_unique<Abfragefenster>(zeile, nullptr, EinstellungsSpeicher(),
+                                                Zufallsquelle{}, std::move(lernzugang));
     }
     return std::make_unique<Listenansicht>(zeile);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The one table of the ten option windows. A new option window is one row here plus its
+// The one table of the option windows. A new option window is one row here plus its
 // dialog template and menu (resources/vorlagen).
 
 #include "ui/optionsfenster.h"
@@ -17,13 +17,26 @@ inline constexpr std::string_view keineWoerterMeldung =
 inline constexpr std::string_view keineStammformenMeldung =
     "Zur Zeit sind keine nicht gewussten Stammformen vorhanden!";
 
+// What a due query with nothing due shows instead of its window.
+inline constexpr std::string_view keineFaelligenWoerterMeldung =
+    "Heute sind keine W\xF6rter f\xE4llig.";
+inline constexpr std::string_view keineFaelligenStammformenMeldung =
+    "Heute sind keine Stammformen f\xE4llig.";
+
+// The windows the main menu's choices open.
 extern const std::array<Optionszeile, 10> optionsfensterTabelle;
+// The due queries, opened from the learning record's popup.
+extern const std::array<Optionszeile, 3> faelligeFensterTabelle;
 
 // The row the main menu's choice opens (the direction counts only where the row names
 // one). Falls back to the menu's start choice should no row match.
 const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung);
 
+// The due query of a course; words in the direction of the menu's frame.
+const Optionszeile& faelligeZeile(Kursart kurs, int richtung);
+
 // The window of a row: a query window when the row names a query kind, else a list view.
-std::unique_ptr<Optionsfenster> optionsfensterBauen(const Optionszeile& zeile);
+std::unique_ptr<Optionsfenster> optionsfensterBauen(const Optionszeile& zeile,
+                                                    Lernzugang lernzugang = {});
 
 } // namespace quorvia

@@ -8,14 +8,19 @@
 #include "app_testhilfe.h"
 #include "data/nichtgewusstliste.h"
 #include "gemeinsam/fenster.h"
+#include "lernstand/lernstand_testhilfe.h"
+#include "robust/stoerung.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"
+#include "ui/statistikfenster.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -379,6 +384,201 @@ TEST_F(Programm, WithoutBilderTheBigPictureIsReportedOnceAndTheProgramEnds) {
     EXPECT_EQ(alsKerntext(dienste_->meldungen[0].text),
               "Die Datei \"\\Bilder\\Bustixgr.gif\" konnte nicht geladen werden!");
     EXPECT_EQ(dienste_->meldungen[0].symbol, Meldungssymbol::Stop);
+}
+
+// The learning record in whole runs: what a query writes, what the next day asks, and a
+// record that cannot be used.
+class Lernstandlauf : public Programm {
+protected:
+    static constexpr std::int64_t tag0 = 1'800'000'000; // a Friday morning
+
+    void TearDown() override { QuorviaApp::instanz()->uhrSetzen({}); }
+
+    void amTag(int tag) {
+        QuorviaApp::instanz()->uhrSetzen([tag] { return tag0 + tag * 86'400LL; });
+    }
+
+    // Answers the word shown, rightly or not; the item's number is the one in its text.
+    static int beantworten(Dialog& d, bool richtig) {
+        const std::string ausdruck = d.text(abfrageIds::ausdruck);
+        const int n = std::stoi(ausdruck.substr(ausdruck.find_first_of("0123456789")));
+        const std::string eingabe = richtig ? lateinVon(Kursart::Woerter, n) : "nescio";
+        t::tippen(d, abfrageIds::eingabe, QString::fromStdString(eingabe));
+        t::klicken(d, abfrageIds::ok);
+        t::klicken(d, abfrageIds::ok);
+        return n;
+    }
+
+    std::int64_t sql(const std::string& abfrage) const {
+        return test::sqlZahl(ordner_.pfad() / lernstandDatei, abfrage);
+    }
+};
+
+TEST_F(Lernstandlauf, AQueryLeftEarlyLogsEachVerdictAndWhatWasAnswered) {
+    const int status = starten([&](Hauptmenue& m) {
+        oeffnen(m, [&](Dialog& d) {
+            beantworten(d, true);
+            beantworten(d, false);
+            beantworten(d, false);
+            t::klicken(d, abfrageIds::hauptmenue);
+        });
+        t::klicken(m, hauptmenueIds::beenden);
+    });
+    erwarteEnde(status);
+    EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE richtung = 1 AND quelle = 1"), 3);
+    EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE richtig = 1 AND eingabe = "
+                  "CAST(lateinisch AS BLOB)"),
+              1);
+    EXPECT_EQ(sql("SELECT count(*) FROM abfrage WHERE gesamt = 3 AND richtig = 1 AND falsch = 2 "
+                  "AND von = CAST('01' AS BLOB) AND bis = CAST('01' AS BLOB)"),
+              1);
+    EXPECT_EQ(sql("SELECT count(*) FROM abfrage"), 1);
+}
+
+TEST_F(Lernstandlauf, TheNextDayAsksWhatTheScheduleMakesDue) {
+    t::Zusammenfassungen zusammenfassungen;
+    amTag(0);
+    std::set<int> falsch;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        oeffnen(m, [&](Dialog& d) {
+            // Wrong answers come back the next day; right ones two days on.
+            for (int i = 0; i < 30; ++i) {
+                const bool richtig = i % 3 != 0;
+                const int n = beantworten(d, richtig);
+                if (!richtig) {
+                    falsch.insert(n);
+                }
+            }
+        });
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    amTag(1);
+    std::set<int> gefragt;
+    std::string titel;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        t::beimNaechstenDialog([&](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            titel = d->titel();
+            while (!d->text(abfrageIds::ausdruck).empty()) {
+                gefragt.insert(beantworten(*d, true));
+            }
+        });
+        t::menue(m, befehlFaelligeWoerter);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_EQ(falsch.size(), 10u);
+    EXPECT_EQ(gefragt, falsch);
+    EXPECT_EQ(titel, "Quorvia 2003 - W\xF6rter abfragen - f\xE4llige W\xF6rter");
+    ASSERT_EQ(zusammenfassungen.liste.size(), 2u);
+    EXPECT_EQ(zusammenfassungen.liste[1], (t::Zusammenfassungen::Werte{"W\xF6rter", 10, 10, 0}));
+    EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE quelle = 3"), 10);
+}
+
+TEST_F(Lernstandlauf, TheStatisticsShowWhatTheLogHolds) {
+    amTag(0);
+    Statistik woerter;
+    Lektionsbalken stammformen;
+    int fehlerzeilen = 0;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        oeffnen(m, [&](Dialog& d) {
+            beantworten(d, true);
+            beantworten(d, false);
+            beantworten(d, false);
+            t::klicken(d, abfrageIds::hauptmenue);
+        });
+        t::beimNaechstenDialog([&](Dialog* d) {
+            auto* s = qobject_cast<Statistikfenster*>(d);
+            ASSERT_NE(s, nullptr);
+            EXPECT_EQ(s->titel(), "Quorvia 2003 - Statistik");
+            woerter = s->statistik().value_or(Statistik{});
+            fehlerzeilen = s->zeilenAnzahl(statistikIds::fehlerliste);
+            t::klicken(*s, statistikIds::stammformen);
+            stammformen = s->statistik().value_or(Statistik{}).lektionen[0];
+            t::taste(*s, Qt::Key_Escape);
+        });
+        t::menue(m, befehlStatistik);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    const auto anzahl = [](Kursart k, int lektion) {
+        return Lektionstabelle::anzahlEintraege(k, lektion);
+    };
+    // Right today is secure today; the wrong ones are on the not-known list.
+    EXPECT_EQ(woerter.lektionen[0], (Lektionsbalken{anzahl(Kursart::Woerter, 1) - 3, 0, 1, 2}));
+    EXPECT_EQ(woerter.lektionen[1], (Lektionsbalken{anzahl(Kursart::Woerter, 2), 0, 0, 0}));
+    EXPECT_EQ(woerter.faellig, (std::array<int, 8>{0, 2, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(woerter.verlauf, (std::vector<Tageswert>{{tagnummer(tag0), 3, 1}}));
+    ASSERT_EQ(woerter.fehler.size(), 2u);
+    EXPECT_EQ(woerter.fehler[0].haeufigsteEingabe, "nescio");
+    EXPECT_EQ(fehlerzeilen, 2);
+    EXPECT_EQ(stammformen, (Lektionsbalken{anzahl(Kursart::Stammformen, 1), 0, 0, 0}));
+}
+
+struct NichtsFaellig {
+    const char* name;
+    int befehl;
+    const char* meldung;
+};
+
+class NichtsFaelligLauf : public Lernstandlauf,
+                          public ::testing::WithParamInterface<NichtsFaellig> {};
+
+TEST_P(NichtsFaelligLauf, SaysSoAndTheMenuStays) {
+    bool geoeffnet = false;
+    bool menueDa = false;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        t::beimNaechstenDialog([&](Dialog* d) { geoeffnet = d != nullptr && d != &m; });
+        t::menue(m, GetParam().befehl);
+        t::nachrichtenVerarbeiten();
+        menueDa = m.laeuft() && m.isVisible();
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_FALSE(geoeffnet);
+    EXPECT_TRUE(menueDa);
+    ASSERT_EQ(dienste_->meldungen.size(), 1u);
+    EXPECT_EQ(alsKerntext(dienste_->meldungen[0].text), GetParam().meldung);
+    EXPECT_EQ(dienste_->meldungen[0].symbol, Meldungssymbol::Information);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programm, NichtsFaelligLauf,
+                         ::testing::Values(NichtsFaellig{"Woerter", befehlFaelligeWoerter,
+                                                         keineFaelligenWoerterMeldung.data()},
+                                           NichtsFaellig{"Stammformen", befehlFaelligeStammformen,
+                                                         keineFaelligenStammformenMeldung.data()}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Lernstandlauf, AnUnreadableRecordIsPutAsideWithOneMessage) {
+    std::ofstream(std::string(lernstandDatei), std::ios::binary) << "kein Lernstand";
+    erwarteEnde(starten([&](Hauptmenue& m) { t::klicken(m, hauptmenueIds::beenden); }));
+    ASSERT_EQ(dienste_->meldungen.size(), 1u);
+    EXPECT_EQ(alsKerntext(dienste_->meldungen[0].text), lernstandErneuertMeldung);
+    EXPECT_EQ(t::dateiLesen(std::string(lernstandDatei) + ".defekt"), "kein Lernstand");
+    EXPECT_EQ(sql("SELECT count(*) FROM antwort"), 0);
+}
+
+TEST_F(Lernstandlauf, WithoutARecordTheQueryGoesOnAfterOneMessage) {
+    std::optional<test::Dateigroessengrenze> vollePlatte(std::in_place, 0);
+    int falsch = 0;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        vollePlatte.reset(); // the record could not be made; the lists can be written
+        oeffnen(m, [&](Dialog& d) {
+            falsch = beantworten(d, false);
+            beantworten(d, true);
+            t::klicken(d, abfrageIds::hauptmenue);
+        });
+        t::menue(m, befehlFaelligeWoerter);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    std::vector<std::string> meldungen;
+    for (const auto& meldung : dienste_->meldungen) {
+        meldungen.push_back(alsKerntext(meldung.text));
+    }
+    EXPECT_EQ(meldungen, (std::vector<std::string>{std::string(lernstandNichtGespeichertMeldung),
+                                                   std::string(lernstandNichtLesbarMeldung)}));
+    NichtGewusstListe liste(Kursart::Woerter);
+    ASSERT_TRUE(liste.ladenUndPruefen());
+    EXPECT_EQ(liste.liste().nummerVon(lateinVon(Kursart::Woerter, falsch),
+                                      t::deutschVon(Kursart::Woerter, falsch)),
+              1);
 }
 
 } // namespace

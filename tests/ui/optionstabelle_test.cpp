@@ -36,6 +36,9 @@ TEST_P(Optionstabelle, VorlageUndMenueTragenDieAbgeleitetenBefehle) {
 
 INSTANTIATE_TEST_SUITE_P(ZehnFenster, Optionstabelle, ::testing::ValuesIn(optionsfensterTabelle),
                          [](const auto& info) { return std::string(info.param.klasse); });
+INSTANTIATE_TEST_SUITE_P(FaelligeFenster, Optionstabelle,
+                         ::testing::ValuesIn(faelligeFensterTabelle),
+                         [](const auto& info) { return std::string(info.param.klasse); });
 
 // Every choice of the main menu finds its own row: ten choices, ten different windows.
 TEST(OptionstabelleWahl, JedeWahlFindetIhreZeile) {

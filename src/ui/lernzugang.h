@@ -1,0 +1,56 @@
+#pragma once
+
+// The learning record as the windows reach it: the one the application opened for this
+// run (none in a window built on its own) and the clock the answers are stamped with.
+
+#include "data/eintragsliste.h"
+#include "lernstand/lernstand.h"
+#include "query/abfragearten.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quorvia {
+
+// "\xE4" is a-umlaut in Windows-1252.
+inline constexpr std::string_view lernstandErneuertMeldung =
+    "Der Lernstand konnte nicht gelesen werden und wurde neu angelegt.";
+inline constexpr std::string_view lernstandNichtGespeichertMeldung =
+    "Der Lernstand konnte nicht gespeichert werden.";
+inline constexpr std::string_view lernstandNichtLesbarMeldung =
+    "Der Lernstand konnte nicht gelesen werden.";
+
+struct Lernzugang {
+    Lernstand* lernstand = nullptr;
+    std::function<std::int64_t()> uhr; // empty: the system clock
+
+    bool verfuegbar() const {
+        return lernstand != nullptr &&
+               lernstand->oeffnung() != Lernstand::Oeffnung::NichtVerfuegbar;
+    }
+    std::int64_t zeit() const { return uhr ? uhr() : jetzt(); }
+    int heute() const { return tagnummer(zeit()); }
+};
+
+Richtung richtungVon(const Abfrageart& art);
+
+// What one query writes to the record: a row per verdict, and its own row at the end.
+// Every call reports whether the record took it; without a record there is nothing to do.
+class Abfrageprotokoll {
+public:
+    Abfrageprotokoll(Lernzugang zugang, const Abfrageart& art, std::string von = {},
+                     std::string bis = {});
+
+    bool antwort(const Eintrag& e, std::string_view eingabe, bool richtig);
+    // Once, when the query ends or is left: it counts what was answered.
+    bool abschliessen();
+
+private:
+    Lernzugang zugang_;
+    Abfrage abfrage_;
+    bool abgeschlossen_ = false;
+};
+
+} // namespace quorvia
