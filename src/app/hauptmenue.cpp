@@ -5,11 +5,14 @@
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
 #include "ui/statistikfenster.h"
+#include "ui/testplanfenster.h"
 
+#include <QAction>
 #include <QPalette>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -30,6 +33,7 @@ void Hauptmenue::oeffnen() {
     bildLaden();
     setzeText(begruessung, "Ave!");
     begruessungAnwenden(false);
+    planzeileZeigen();
 }
 
 void Hauptmenue::begruessungAnwenden(bool stilZuruecksetzen) {
@@ -56,6 +60,12 @@ void Hauptmenue::befehl(int id) {
         return;
     case befehlStatistik:
         statistikBefehl();
+        return;
+    case befehlTestplan:
+        testplanBefehl();
+        return;
+    case befehlTestplanUeben:
+        testplanUebenBefehl();
         return;
     case woerterAnsehen:
     case woerterAbfragen:
@@ -117,14 +127,7 @@ void Hauptmenue::nichtGewusstGeklickt() {
 }
 
 void Hauptmenue::vonGeaendert() {
-    // "bis" offers only the lessons from "von" on, so it can never lie before it.
-    auswahlLeeren(bis);
-    datenLesen();
-    const int ab = std::max(1, std::stoi("0" + wahl_.von));
-    for (int lektion = ab; lektion <= Lektionstabelle::anzahlLektionen; ++lektion) {
-        auswahlAnhaengen(bis, Lektionstabelle::lektionstext(lektion));
-    }
-    auswahlSetzen(bis, 0);
+    bisAbVonFuellen(*this, von, bis);
     datenLesen();
 }
 
@@ -151,6 +154,50 @@ void Hauptmenue::statistikBefehl() {
     statistik.ausfuehren();
 }
 
+void Hauptmenue::testplanBefehl() {
+    if (!lernzugang_.verfuegbar()) {
+        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+        return;
+    }
+    {
+        Testplanfenster planer(lernzugang_, this);
+        planer.ausfuehren();
+    }
+    planzeileZeigen();
+}
+
+void Hauptmenue::testplanUebenBefehl() {
+    if (!lernzugang_.verfuegbar()) {
+        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+        return;
+    }
+    if (const auto plan = lernzugang_.lernstand->plan(); plan && *plan) {
+        optionLaufen(testplanZeile((*plan)->richtung));
+    }
+}
+
+void Hauptmenue::planzeileZeigen() {
+    std::optional<Testplan> plan;
+    if (lernzugang_.verfuegbar()) {
+        if (auto gespeichert = lernzugang_.lernstand->plan()) {
+            plan = *gespeichert;
+        }
+    }
+    if (QAction* ueben = menuepunkt(befehlTestplanUeben)) {
+        ueben->setEnabled(plan.has_value());
+    }
+    std::optional<std::string> zeile;
+    if (plan && plan->tag >= lernzugang_.heute()) {
+        if (const auto bereich = planbereichLesen(*lernzugang_.lernstand, *plan)) {
+            const int heute = lernzugang_.heute();
+            zeile = quorvia::planzeile(
+                *plan, heute, static_cast<int>(planAuswahl(bereich->posten, heute, *plan).size()));
+        }
+    }
+    setzeText(hauptmenueIds::planzeile, zeile.value_or(""));
+    setzeSichtbar(hauptmenueIds::planzeile, zeile.has_value());
+}
+
 void Hauptmenue::optionLaufen(const Optionszeile& zeile) {
     setzeSichtbar(laden, true);
     flaeche()->repaint();
@@ -169,6 +216,7 @@ void Hauptmenue::optionLaufen(const Optionszeile& zeile) {
     fenster.reset(); // a query window writes its list now, before the menu shows
     if (zurueck) {
         setzeSichtbar(laden, false);
+        planzeileZeigen();
         showNormal();
         activateWindow();
     }

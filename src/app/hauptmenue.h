@@ -30,12 +30,15 @@ inline constexpr int nichtGewusst = 1015;
 inline constexpr int richtungsrahmen = 1021;
 inline constexpr int laden = 1022;
 inline constexpr int begruessung = 1023;
+inline constexpr int planzeile = 1024; // shown while a plan's test day lies ahead
 inline constexpr int befehlOk = 130;
 inline constexpr int befehlEinstellungen = 131;
 // The popup "&Lernstand", numbered apart from every template's and menu's commands.
 inline constexpr int befehlFaelligeWoerter = 300;
 inline constexpr int befehlFaelligeStammformen = 301;
 inline constexpr int befehlStatistik = 302;
+inline constexpr int befehlTestplan = 303;
+inline constexpr int befehlTestplanUeben = 304;
 } // namespace hauptmenueIds
 
 // What the pupil has chosen, as the menu holds it.
@@ -71,6 +74,10 @@ private:
     void okBefehl();
     void faelligBefehl(Kursart kurs);
     void statistikBefehl();
+    void testplanBefehl();
+    void testplanUebenBefehl();
+    // The plan's line under the picture and the practice item, as the record stands now.
+    void planzeileZeigen();
     // Builds the row's window, fills it, runs it and shows the menu again.
     void optionLaufen(const Optionszeile& zeile);
     void einstellungenBefehl();

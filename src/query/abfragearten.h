@@ -8,8 +8,9 @@
 
 namespace quorvia {
 
-// Faellig: the items the learning record makes due today.
-enum class Abfragequelle { Bereich, NichtGewusst, Faellig };
+// Faellig: the items the learning record makes due today; Testplan: today's items of the
+// plan towards a test.
+enum class Abfragequelle { Bereich, NichtGewusst, Faellig, Testplan };
 enum class Zeile { Lateinisch, Deutsch };
 
 // "\xF6" is o-umlaut in Windows-1252.
@@ -35,9 +36,9 @@ struct Abfrageart {
     }
 };
 
-// The nine queries: German to Latin, Latin to German and principal parts, each over a
-// lesson range, over the not-known list and over the due items.
-inline constexpr std::array<Abfrageart, 9> abfragearten{{
+// The twelve queries: German to Latin, Latin to German and principal parts, each over a
+// lesson range, over the not-known list, over the due items and over the test plan's.
+inline constexpr std::array<Abfrageart, 12> abfragearten{{
     {Kursart::Woerter, Abfragequelle::Bereich, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
     {Kursart::Woerter, Abfragequelle::NichtGewusst, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
     {Kursart::Woerter, Abfragequelle::Bereich, Zeile::Lateinisch, LateinDeutschPruefung::pruefen},
@@ -49,6 +50,9 @@ inline constexpr std::array<Abfrageart, 9> abfragearten{{
     {Kursart::Woerter, Abfragequelle::Faellig, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
     {Kursart::Woerter, Abfragequelle::Faellig, Zeile::Lateinisch, LateinDeutschPruefung::pruefen},
     {Kursart::Stammformen, Abfragequelle::Faellig, Zeile::Deutsch, StammformenPruefung::pruefen},
+    {Kursart::Woerter, Abfragequelle::Testplan, Zeile::Deutsch, DeutschLateinPruefung::pruefen},
+    {Kursart::Woerter, Abfragequelle::Testplan, Zeile::Lateinisch, LateinDeutschPruefung::pruefen},
+    {Kursart::Stammformen, Abfragequelle::Testplan, Zeile::Deutsch, StammformenPruefung::pruefen},
 }};
 
 } // namespace quorvia

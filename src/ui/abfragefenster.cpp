@@ -47,6 +47,7 @@ void Abfragefenster::inhaltOeffnen() {
         quelle = nichtGewusst().liste().text();
         break;
     case Abfragequelle::Faellig:
+    case Abfragequelle::Testplan:
         quelle = faellige().text();
         break;
     }

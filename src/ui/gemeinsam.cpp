@@ -1,5 +1,6 @@
 #include "ui/gemeinsam.h"
 
+#include "data/lektionstabelle.h"
 #include "settings/schrift.h"
 #include "ui/hilfe.h"
 #include "ui/plattform/anwendung.h"
@@ -208,6 +209,15 @@ void Bildfenster::fensterZeichnen(QPainter& maler) {
 void Bildfenster::bildfehlerMelden() {
     meldungZeigen(this, bildangabe_.meldung, Meldungssymbol::Stop);
     schliessenAnfordern();
+}
+
+void bisAbVonFuellen(Dialog& fenster, int vonId, int bisId) {
+    fenster.auswahlLeeren(bisId);
+    const int ab = std::max(1, std::stoi("0" + fenster.auswahlText(vonId)));
+    for (int lektion = ab; lektion <= Lektionstabelle::anzahlLektionen; ++lektion) {
+        fenster.auswahlAnhaengen(bisId, Lektionstabelle::lektionstext(lektion));
+    }
+    fenster.auswahlSetzen(bisId, 0);
 }
 
 } // namespace quorvia

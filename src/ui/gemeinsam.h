@@ -116,6 +116,10 @@ inline constexpr int fettGewicht = 700;
 // Makes the controls' fonts bold, keeping face and size.
 void fettSetzen(Dialog& fenster, std::initializer_list<int> ids);
 
+// Fills the lesson list bisId with the lessons from the one chosen in vonId on and
+// chooses the first, so that "bis" can never lie before "von".
+void bisAbVonFuellen(Dialog& fenster, int vonId, int bisId);
+
 // The counters of right and wrong answers.
 inline constexpr Farbe farbeRichtig = rgb(0, 128, 0);
 inline constexpr Farbe farbeFalsch = rgb(255, 0, 0);

@@ -12,6 +12,8 @@ Quelle quelleVon(Abfragequelle q) {
         return Quelle::NichtGewusst;
     case Abfragequelle::Faellig:
         return Quelle::Faellig;
+    case Abfragequelle::Testplan:
+        return Quelle::Testplan;
     case Abfragequelle::Bereich:
         break;
     }

@@ -3,6 +3,7 @@
 #include "settings/schrift.h"
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/schriften.h"
+#include "ui/testplanfenster.h"
 
 #include <utility>
 #include <vector>
@@ -32,6 +33,9 @@ bool Optionsfenster::ladenUndPruefen() {
     if (zeile_.quelle == Abfragequelle::Faellig) {
         return faelligeLaden();
     }
+    if (zeile_.quelle == Abfragequelle::Testplan) {
+        return planLaden();
+    }
     listeGeladen_ = nichtGewusst_.ladenUndPruefen();
     if (listeGeladen_) {
         erste_ = 1;
@@ -54,15 +58,39 @@ bool Optionsfenster::faelligeLaden() {
     }
     const auto auswahl =
         lernzugang_.lernstand->faellige(richtung, lernzugang_.heute(), nichtGewusst);
-    if (!auswahl) {
+    return auswahl && auswahlUebernehmen(*auswahl);
+}
+
+bool Optionsfenster::planLaden() {
+    listeFuerBereichLaden();
+    faellige_ = Eintragsliste(std::string(NichtGewusstListe::leererText));
+    if (!lernzugang_.verfuegbar()) {
         return false;
     }
-    for (const Schluessel& s : *auswahl) {
+    const auto plan = lernzugang_.lernstand->plan();
+    if (!plan || !*plan) {
+        return false;
+    }
+    const auto bereich = planbereichLesen(*lernzugang_.lernstand, **plan);
+    if (!bereich) {
+        return false;
+    }
+    std::vector<Schluessel> auswahl;
+    for (const std::size_t i : planAuswahl(bereich->posten, lernzugang_.heute(), **plan)) {
+        const Eintrag& e = bereich->eintraege[i];
+        auswahl.push_back({(*plan)->richtung, e.lateinisch, e.deutsch});
+    }
+    titelzusatz_ = plandatum(**plan);
+    return auswahlUebernehmen(auswahl);
+}
+
+bool Optionsfenster::auswahlUebernehmen(const std::vector<Schluessel>& auswahl) {
+    for (const Schluessel& s : auswahl) {
         faellige_.anhaengen(s.lateinisch, s.deutsch);
     }
     erste_ = 1;
-    letzte_ = static_cast<int>(auswahl->size());
-    return !auswahl->empty();
+    letzte_ = static_cast<int>(auswahl.size());
+    return !auswahl.empty();
 }
 
 void Optionsfenster::listeFuerBereichLaden() {
@@ -94,6 +122,7 @@ void Optionsfenster::oeffnen() {
         if (!listeGeladen_) {
             ladenUndPruefen(); // the menu normally did this before; an empty list shows nothing
         }
+        titel += titelzusatz_;
     }
     setzeTitel(titel);
     zurueck_ = false;

@@ -29,6 +29,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvia {
 
@@ -119,7 +120,7 @@ protected:
     void listeFuerBereichLaden();
     bool listeGeladen() const { return listeGeladen_; }
     NichtGewusstListe& nichtGewusst() { return nichtGewusst_; }
-    // Due windows: the items selected, numbered from 1.
+    // Due and plan windows: the items selected, numbered from 1.
     const Eintragsliste& faellige() const { return faellige_; }
     const Lernzugang& lernzugang() const { return lernzugang_; }
     const std::string& von() const { return von_; }
@@ -136,6 +137,9 @@ protected:
 
 private:
     bool faelligeLaden();
+    bool planLaden();
+    // Takes the selected items as the window's, numbered from 1; false when there are none.
+    bool auswahlUebernehmen(const std::vector<Schluessel>& auswahl);
 
     const Optionszeile& zeile_;
     Lernzugang lernzugang_;
@@ -146,6 +150,7 @@ private:
     int letzte_ = 0;
     std::string von_;
     std::string bis_;
+    std::string titelzusatz_; // the plan window's test day
 
     QPointer<Dialog> menue_;
     bool zurueck_ = false;

@@ -3,6 +3,8 @@
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 
+#include <algorithm>
+
 namespace quorvia {
 
 namespace {
@@ -14,6 +16,7 @@ constexpr auto S = Kursart::Stammformen;
 constexpr auto B = Abfragequelle::Bereich;
 constexpr auto N = Abfragequelle::NichtGewusst;
 constexpr auto F = Abfragequelle::Faellig;
+constexpr auto T = Abfragequelle::Testplan;
 
 // "\xF6" is o-umlaut in Windows-1252.
 constexpr std::string_view ansehenW = "Quorvia 2003 - W\xF6rter ansehen";
@@ -28,6 +31,8 @@ constexpr std::string_view faelligW = " - f\xE4llige W\xF6rter";
 constexpr std::string_view faelligS = " - f\xE4llige Stammformen";
 constexpr std::string_view keineW = keineFaelligenWoerterMeldung;
 constexpr std::string_view keineS = keineFaelligenStammformenMeldung;
+constexpr std::string_view planT = " - Vokabeltest am "; // the test day follows
+constexpr std::string_view keineT = nichtsZuUebenMeldung;
 
 constexpr Spalten spaltenW{"lateinischer Ausdruck", "deutscher Ausdruck", "Ausdruck"};
 constexpr Spalten spaltenNgW{"lateinischer Ausdruck", "deutscher Ausdruck", ""};
@@ -62,6 +67,13 @@ constexpr std::array<Optionszeile, 3> faelligeFensterTabelle{{
     {"Option223", "107",      150, W, F, abfragenW, faelligW, keineW, o::woerterAbfragen,     r::lateinDeutsch,  art(7),  keineSpalten},
     {"Option43",  "111",      188, S, F, abfragenS, faelligS, keineS, o::stammformenAbfragen, r::keine,          art(8),  keineSpalten},
 }};
+
+// The same layouts for today's items of the test plan, by the plan's direction.
+constexpr std::array<Optionszeile, 3> testplanFensterTabelle{{
+    {"Option214", "105",      136, W, T, abfragenW, planT,    keineT, o::woerterAbfragen,     r::deutschLatein,  art(9),  keineSpalten},
+    {"Option224", "107",      150, W, T, abfragenW, planT,    keineT, o::woerterAbfragen,     r::lateinDeutsch,  art(10), keineSpalten},
+    {"Option44",  "111",      188, S, T, abfragenS, planT,    keineT, o::stammformenAbfragen, r::keine,          art(11), keineSpalten},
+}};
 // clang-format on
 
 const Optionszeile& faelligeZeile(Kursart kurs, int richtung) {
@@ -72,6 +84,11 @@ const Optionszeile& faelligeZeile(Kursart kurs, int richtung) {
         }
     }
     return faelligeFensterTabelle[0];
+}
+
+const Optionszeile& testplanZeile(Richtung richtung) {
+    return testplanFensterTabelle[static_cast<std::size_t>(
+        std::clamp(static_cast<int>(richtung) - 1, 0, 2))];
 }
 
 const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung) {

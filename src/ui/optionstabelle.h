@@ -22,11 +22,17 @@ inline constexpr std::string_view keineFaelligenWoerterMeldung =
     "Heute sind keine W\xF6rter f\xE4llig.";
 inline constexpr std::string_view keineFaelligenStammformenMeldung =
     "Heute sind keine Stammformen f\xE4llig.";
+// What the plan's practice shows when nothing is left for today.
+inline constexpr std::string_view nichtsZuUebenMeldung =
+    "F\xFCr den Vokabeltest ist heute nichts zu \xFC"
+    "ben.";
 
 // The windows the main menu's choices open.
 extern const std::array<Optionszeile, 10> optionsfensterTabelle;
 // The due queries, opened from the learning record's popup.
 extern const std::array<Optionszeile, 3> faelligeFensterTabelle;
+// Today's items of the test plan, opened from the same popup.
+extern const std::array<Optionszeile, 3> testplanFensterTabelle;
 
 // The row the main menu's choice opens (the direction counts only where the row names
 // one). Falls back to the menu's start choice should no row match.
@@ -34,6 +40,9 @@ const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung
 
 // The due query of a course; words in the direction of the menu's frame.
 const Optionszeile& faelligeZeile(Kursart kurs, int richtung);
+
+// The practice window of a plan asked in this direction.
+const Optionszeile& testplanZeile(Richtung richtung);
 
 // The window of a row: a query window when the row names a query kind, else a list view.
 std::unique_ptr<Optionsfenster> optionsfensterBauen(const Optionszeile& zeile,

@@ -15,6 +15,7 @@
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"
 #include "ui/statistikfenster.h"
+#include "ui/testplanfenster.h"
 
 #include <gtest/gtest.h>
 
@@ -579,6 +580,127 @@ TEST_F(Lernstandlauf, WithoutARecordTheQueryGoesOnAfterOneMessage) {
     EXPECT_EQ(liste.liste().nummerVon(lateinVon(Kursart::Woerter, falsch),
                                       t::deutschVon(Kursart::Woerter, falsch)),
               1);
+}
+
+// The test plan in whole runs: the dialog stores it, the menu's line tells the days and
+// today's count, and the practice window asks today's items of the plan.
+class Planlauf : public Lernstandlauf {
+protected:
+    int heute(int tag) const { return tagnummer(tag0 + tag * 86'400LL); }
+
+    // Plans a test `tage` days after day `tag` over lesson 01 (art: radio index of the kind
+    // and direction); returns today's count the dialog shows.
+    int planen(Hauptmenue& m, int tag, int tage, int art, QString neu = "20") {
+        int heuteZuUeben = -1;
+        t::beimNaechstenDialog([&](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            d->setzeDatum(testplanIds::datum, heute(tag) + tage);
+            t::klicken(*d, testplanIds::deutschLatein + art);
+            t::tippen(*d, testplanIds::neuProTag, neu);
+            const std::string zahl = d->text(testplanIds::tageBisTest + 4);
+            heuteZuUeben = std::stoi(zahl.substr(zahl.rfind(' ') + 1));
+            EXPECT_EQ(d->text(testplanIds::tageBisTest),
+                      "Tage bis zum Test: " + std::to_string(tage));
+            t::klicken(*d, testplanIds::speichern);
+        });
+        t::menue(m, befehlTestplan);
+        return heuteZuUeben;
+    }
+};
+
+struct Planzeilenfall {
+    int tage;
+    int art;
+    std::string wann;
+    std::string was;
+};
+
+class Planzeilen : public Planlauf, public ::testing::WithParamInterface<Planzeilenfall> {};
+
+TEST_P(Planzeilen, NennenTageUndHeutigeAnzahl) {
+    const Planzeilenfall& fall = GetParam();
+    amTag(0);
+    bool vorher = true;
+    std::string zeile;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        vorher = m.istSichtbar(hauptmenueIds::planzeile);
+        const int k = planen(m, 0, fall.tage, fall.art);
+        EXPECT_GT(k, 0);
+        EXPECT_TRUE(m.istSichtbar(hauptmenueIds::planzeile));
+        EXPECT_EQ(m.text(hauptmenueIds::planzeile),
+                  "Vokabeltest " + fall.wann + ": heute " + std::to_string(k) + fall.was);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_FALSE(vorher) << "no line without a plan";
+    EXPECT_EQ(sql("SELECT count(*) FROM testplan"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programm, Planzeilen,
+                         ::testing::Values(Planzeilenfall{0, 0, "heute", " W\xF6rter"},
+                                           Planzeilenfall{1, 1, "morgen", " W\xF6rter"},
+                                           Planzeilenfall{5, 2, "in 5 Tagen", " Stammformen"}),
+                         [](const auto& info) { return "Tage" + std::to_string(info.param.tage); });
+
+// Once the test day has passed the line goes; the plan stays until it is deleted.
+TEST_F(Planlauf, NachDemTestVerschwindetDieZeileUndDerPlanBleibt) {
+    amTag(0);
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        planen(m, 0, 2, 0);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    amTag(3);
+    bool sichtbar = true;
+    bool ueben = false;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        sichtbar = m.istSichtbar(hauptmenueIds::planzeile);
+        ueben = m.menuepunkt(befehlTestplanUeben)->isEnabled();
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_FALSE(sichtbar);
+    EXPECT_TRUE(ueben);
+    EXPECT_EQ(sql("SELECT count(*) FROM testplan"), 1);
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        t::beimNaechstenDialog([](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            t::klicken(*d, testplanIds::loeschen);
+        });
+        t::menue(m, befehlTestplan);
+        ueben = m.menuepunkt(befehlTestplanUeben)->isEnabled();
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_FALSE(ueben);
+    EXPECT_EQ(sql("SELECT count(*) FROM testplan"), 0);
+}
+
+// The practice window asks exactly the plan's selection of today, and its verdicts count
+// for the plan.
+TEST_F(Planlauf, UebenFragtGenauDieAuswahlDesPlans) {
+    t::Zusammenfassungen zusammenfassungen;
+    amTag(0);
+    std::set<int> gefragt;
+    std::string titel;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        planen(m, 0, 4, 0, "7");
+        t::beimNaechstenDialog([&](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            titel = d->titel();
+            while (!d->text(abfrageIds::ausdruck).empty()) {
+                gefragt.insert(beantworten(*d, true));
+            }
+        });
+        t::menue(m, befehlTestplanUeben);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    const Testplan plan{heute(0) + 4, Richtung::DeutschLatein, "01", "01", 7};
+    std::set<int> soll;
+    for (const std::size_t i :
+         planAuswahl(std::vector<std::optional<Lernposten>>(30), heute(0), plan)) {
+        soll.insert(static_cast<int>(i) + 1);
+    }
+    EXPECT_FALSE(soll.empty());
+    EXPECT_EQ(gefragt, soll);
+    EXPECT_EQ(titel, "Quorvia 2003 - W\xF6rter abfragen - Vokabeltest am " + plandatum(plan));
+    EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE quelle = 4"), static_cast<int>(soll.size()));
 }
 
 } // namespace

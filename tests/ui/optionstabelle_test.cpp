@@ -39,6 +39,9 @@ INSTANTIATE_TEST_SUITE_P(ZehnFenster, Optionstabelle, ::testing::ValuesIn(option
 INSTANTIATE_TEST_SUITE_P(FaelligeFenster, Optionstabelle,
                          ::testing::ValuesIn(faelligeFensterTabelle),
                          [](const auto& info) { return std::string(info.param.klasse); });
+INSTANTIATE_TEST_SUITE_P(TestplanFenster, Optionstabelle,
+                         ::testing::ValuesIn(testplanFensterTabelle),
+                         [](const auto& info) { return std::string(info.param.klasse); });
 
 // Every choice of the main menu finds its own row: ten choices, ten different windows.
 TEST(OptionstabelleWahl, JedeWahlFindetIhreZeile) {

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
@@ -210,6 +211,9 @@ QWidget* Dialog::steuerelementBauen(const Steuerelementvorlage& e, const QRect& 
         return drehfeldBauen(e, ort);
     case Steuerart::Symbol:
         return symbolBauen(ort);
+    case Steuerart::Datum:
+        w = datumBauen(e);
+        break;
     }
     w->setGeometry(ort);
     return w;
@@ -268,7 +272,39 @@ QWidget* Dialog::feldBauen(const Steuerelementvorlage& e) {
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), f));
     }
     f->setTextMargins(1, 0, 1, 0);
+    connect(f, &QLineEdit::textChanged, this,
+            [this, id = e.id] { sicher([this, id] { eingabeGeaendert(id); }); });
     return f;
+}
+
+namespace {
+const QDate tagNull(1970, 1, 1);
+} // namespace
+
+QWidget* Dialog::datumBauen(const Steuerelementvorlage& e) {
+    auto* d = new QDateEdit(flaeche_);
+    d->setCalendarPopup(true);
+    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    connect(d, &QDateEdit::dateChanged, this,
+            [this, id = e.id] { sicher([this, id] { eingabeGeaendert(id); }); });
+    return d;
+}
+
+void Dialog::datumsbereichSetzen(int id, int erster, int letzter) {
+    if (auto* d = qobject_cast<QDateEdit*>(pruefen(id))) {
+        d->setDateRange(tagNull.addDays(erster), tagNull.addDays(letzter));
+    }
+}
+
+void Dialog::setzeDatum(int id, int tag) {
+    if (auto* d = qobject_cast<QDateEdit*>(pruefen(id))) {
+        d->setDate(tagNull.addDays(tag));
+    }
+}
+
+int Dialog::datumWert(int id) const {
+    const auto* d = qobject_cast<QDateEdit*>(pruefen(id));
+    return d != nullptr ? static_cast<int>(tagNull.daysTo(d->date())) : 0;
 }
 
 QWidget* Dialog::auswahlBauen(const Steuerelementvorlage& e, const QRect& ort) {

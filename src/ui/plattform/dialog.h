@@ -155,6 +155,11 @@ public:
     int zeilenAnzahl(int id) const;
     void vollzeileSetzen(int id, bool an);
 
+    // Date fields, by day number (days since 1970-01-01 of the local calendar).
+    void datumsbereichSetzen(int id, int erster, int letzter);
+    void setzeDatum(int id, int tag);
+    int datumWert(int id) const;
+
     // Spin controls: the attached edit field shows the number.
     void drehbereichSetzen(int id, int minimum, int maximum);
     int drehwert(int id) const;
@@ -189,6 +194,8 @@ protected:
     virtual void befehl(int id);
     // The pupil chose another item of a drop-down list.
     virtual void auswahlGeaendert(int id);
+    // The text of an edit field or the day of a date field changed, by the pupil or the code.
+    virtual void eingabeGeaendert(int) {}
     // A close request arrived (close box, Alt+F4, a posted request). true lets the run
     // end with abbrechenId; false keeps the window open.
     virtual bool schliessenAngefragt() { return true; }
@@ -216,6 +223,7 @@ private:
     QWidget* auswahlBauen(const Steuerelementvorlage& e, const QRect& ort);
     QWidget* drehfeldBauen(const Steuerelementvorlage& e, const QRect& ort);
     QWidget* symbolBauen(const QRect& ort);
+    QWidget* datumBauen(const Steuerelementvorlage& e);
     void menueBauen(const Menuevorlage& menue);
     void punkteBauen(QMenu& popup, const std::vector<Menuepunktvorlage>& punkte);
     void befehlSenden(int id);

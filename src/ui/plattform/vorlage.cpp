@@ -125,6 +125,7 @@ const std::map<QString, Steuerart>& arten() {
         {QStringLiteral("liste"), Steuerart::Liste},
         {QStringLiteral("drehfeld"), Steuerart::Drehfeld},
         {QStringLiteral("symbol"), Steuerart::Symbol},
+        {QStringLiteral("datum"), Steuerart::Datum},
     };
     return tabelle;
 }

@@ -28,6 +28,7 @@ enum class Steuerart {
     Liste,    // report-mode list
     Drehfeld, // spin control attached to an edit field
     Symbol,   // icon picture
+    Datum,    // date field with a calendar
 };
 
 enum class Ausrichtung { Links, Mitte, Rechts };
