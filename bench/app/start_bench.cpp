@@ -5,8 +5,14 @@
 // draws no text, so it never loads the font configuration and fonts that any window
 // with text needs.
 //
+// A second figure: the start with a large learning record against the start without one.
+//
 // The probes run on the platform named by QUORVIA_BENCH_PLATTFORM (default: offscreen,
 // so no display is needed) in the build's working folder.
+
+#include "gemeinsam/kurspaare.h"
+#include "gemeinsam/lernbestand.h"
+#include "lernstand/lernstand.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +23,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -116,6 +123,68 @@ void BM_StartBisHauptmenue(benchmark::State& state) {
     state.counters["verhaeltnis_text"] = programm / dialogMitText;
 }
 BENCHMARK(BM_StartBisHauptmenue)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A working folder of the build's pictures in memory-backed storage, removed at the end.
+class Startordner {
+public:
+    Startordner() {
+        std::string muster = "/dev/shm/quorvia-start-XXXXXX";
+        if (mkdtemp(muster.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp");
+        }
+        pfad_ = muster;
+        std::filesystem::copy(std::filesystem::path(QUORVIA_ARBEITSORDNER) / "Bilder",
+                              pfad_ / "Bilder", std::filesystem::copy_options::recursive);
+    }
+    ~Startordner() {
+        std::error_code fehler;
+        std::filesystem::remove_all(pfad_, fehler);
+    }
+    Startordner(const Startordner&) = delete;
+    Startordner& operator=(const Startordner&) = delete;
+    const std::filesystem::path& pfad() const { return pfad_; }
+
+private:
+    std::filesystem::path pfad_;
+};
+
+// The program's start with a learning record of 100,000 answers on 3,000 items against the
+// same start without any record (the start then makes a fresh one, removed after each
+// run), one after the other in each iteration (target: at most 1.05).
+void BM_StartMitLernstand(benchmark::State& state) {
+    const Startordner mit;
+    const Startordner ohne;
+    {
+        quorvia::Lernstand l(mit.pfad() / quorvia::lernstandDatei);
+        std::vector<quorvia::Schluessel> alle;
+        for (auto& [lat, de] : quorvia::bench::paare(3000)) {
+            alle.push_back({quorvia::Richtung::DeutschLatein, std::move(lat), std::move(de)});
+        }
+        if (!quorvia::bench::lernbestandFuellen(l, alle, 100'000,
+                                                quorvia::tagnummer(quorvia::jetzt()))) {
+            state.SkipWithError("record not written");
+            return;
+        }
+    }
+    double mitZeit = 0;
+    double ohneZeit = 0;
+    for (auto _ : state) {
+        std::filesystem::current_path(mit.pfad());
+        const double m = startzeit(QUORVIA_PROBE_PROGRAMM);
+        std::filesystem::current_path(ohne.pfad());
+        ohneZeit += startzeit(QUORVIA_PROBE_PROGRAMM);
+        for (const char* rest : {"", "-wal", "-shm"}) {
+            std::filesystem::remove(ohne.pfad() / (std::string(quorvia::lernstandDatei) + rest));
+        }
+        state.SetIterationTime(m);
+        mitZeit += m;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["mit_ms"] = 1000 * mitZeit / n;
+    state.counters["ohne_ms"] = 1000 * ohneZeit / n;
+    state.counters["verhaeltnis"] = mitZeit / ohneZeit;
+}
+BENCHMARK(BM_StartMitLernstand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

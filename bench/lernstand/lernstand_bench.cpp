@@ -1,7 +1,8 @@
 #include "lernstand/lernstand.h"
 
-#include "gemeinsam/ordner.h"
 #include "gemeinsam/kurspaare.h"
+#include "gemeinsam/lernbestand.h"
+#include "gemeinsam/ordner.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,9 +26,8 @@ std::vector<Schluessel> schluessel(int n, Richtung r) {
     return s;
 }
 
-// A record with `antworten` answers over `posten` items spread across the last 200 days, so
-// items stand at every stage of the schedule. Written in memory-backed storage: the setup
-// is not what is measured.
+// The shared record of `antworten` answers over `posten` items. Written in memory-backed
+// storage: the setup is not what is measured.
 struct Bestand {
     test::TempOrdner ordner{test::schnellerOrdner()};
     std::filesystem::path datei = ordner / lernstandDatei;
@@ -35,19 +35,7 @@ struct Bestand {
 
     Bestand(int posten, int antworten) : alle(schluessel(posten, Richtung::DeutschLatein)) {
         Lernstand l(datei);
-        std::mt19937 zufall(14);
-        std::vector<int> tag(alle.size());
-        for (auto& t : tag) {
-            t = heute - 200 + static_cast<int>(zufall() % 20);
-        }
-        for (int i = 0; i < antworten; ++i) {
-            const auto n = static_cast<std::size_t>(i) % alle.size();
-            tag[n] = std::min(heute, tag[n] + static_cast<int>(zufall() % 4));
-            const bool richtig = zufall() % 4 != 0;
-            l.antwortEintragen({heute * 86'400LL, tag[n], alle[n], richtig,
-                                richtig ? alle[n].lateinisch : "falsch " + std::to_string(i % 3),
-                                Quelle::Bereich});
-        }
+        bench::lernbestandFuellen(l, alle, antworten, heute);
     }
 };
 

@@ -1,9 +1,11 @@
-// Opening a query window over all 1583 words until the first item is shown, list views
-// of all 1583 words until their rows are filled, and the PDF of all words.
+// Opening a query window over all 1583 words until the first item is shown, the statistics
+// window over a large learning record until its first paint, list views of all 1583 words
+// until their rows are filled, and the PDF of all words.
 
 #include "data/datendatei.h"
 #include "data/lektionstabelle.h"
 #include "data/pfade.h"
+#include "gemeinsam/lernbestand.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/abfragefenster.h"
 #include "ui/druck.h"
@@ -11,8 +13,11 @@
 #include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/text.h"
+#include "ui/statistikfenster.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -21,6 +26,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -147,6 +153,75 @@ void NichtGewusstAnsichtAllerWoerter(benchmark::State& state) {
     std::filesystem::remove(std::string(pfade::ngWoerter));
 }
 BENCHMARK(NichtGewusstAnsichtAllerWoerter)->Unit(benchmark::kMillisecond);
+
+// A record of 100,000 answers over 3,000 items of the course (every word German to Latin,
+// most of them Latin to German too), written in memory-backed storage: the setup is not
+// what is measured.
+struct Statistikbestand {
+    QTemporaryDir speicher{QStringLiteral("/dev/shm/quorvia-bench-XXXXXX")};
+    std::optional<Lernstand> lernstand;
+    int heute = tagnummer(jetzt());
+
+    Statistikbestand() {
+        const Eintragsliste kurs(ordner().wortkurs);
+        std::vector<Schluessel> alle;
+        for (const Richtung r : {Richtung::DeutschLatein, Richtung::LateinDeutsch}) {
+            for (Eintrag& e : kurs.eintraege(1, Lektionstabelle::anzahlGesamt(Kursart::Woerter))) {
+                if (alle.size() < 3000) {
+                    alle.push_back({r, std::move(e.lateinisch), std::move(e.deutsch)});
+                }
+            }
+        }
+        const QString pfad = speicher.isValid()
+                                 ? speicher.filePath(QStringLiteral("Lernstand.sqlite"))
+                                 : QStringLiteral("Lernstand.sqlite");
+        lernstand.emplace(pfad.toStdString());
+        bench::lernbestandFuellen(*lernstand, alle, 100'000, heute);
+    }
+};
+
+// Sees the first paint of one window.
+class Zeichnungsbeobachter : public QObject {
+public:
+    explicit Zeichnungsbeobachter(const QWidget& fenster) : fenster_(fenster) {
+        qApp->installEventFilter(this);
+    }
+    bool gezeichnet = false;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint && objekt->isWidgetType() &&
+            static_cast<QWidget*>(objekt)->window() == &fenster_) {
+            gezeichnet = true;
+        }
+        return false;
+    }
+
+private:
+    const QWidget& fenster_;
+};
+
+// The statistics window from its command to its first paint: the figures read from the
+// record and the course, the charts built and drawn.
+void StatistikfensterBisZurErstenZeichnung(benchmark::State& state) {
+    static Statistikbestand bestand;
+    const int heute = bestand.heute;
+    for (auto _ : state) {
+        Statistikfenster f(Lernzugang{&*bestand.lernstand, [heute] {
+                                          return heute * 86'400LL;
+                                      }});
+        Zeichnungsbeobachter beobachter(f);
+        f.vorbereiten();
+        f.show();
+        while (!beobachter.gezeichnet) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        state.PauseTiming();
+        f.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StatistikfensterBisZurErstenZeichnung)->Unit(benchmark::kMillisecond);
 
 // The printed list of all words, written as a PDF.
 void PdfAllerWoerter(benchmark::State& state) {

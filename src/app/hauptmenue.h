@@ -7,7 +7,7 @@
 #include "data/lektionstabelle.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/gemeinsam.h"
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 #include "ui/optionsfenster.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 
 #include "lernstand/lernstand.h"
 #include "settings/einstellungsspeicher.h"
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 #include "ui/plattform/anwendung.h"
 
 #include <cstdint>

@@ -23,7 +23,7 @@
 #include "data/nichtgewusstliste.h"
 #include "query/abfragearten.h"
 #include "ui/gemeinsam.h"
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 
 #include <QPointer>
 

@@ -42,6 +42,17 @@ constexpr std::array<std::string_view, 4> fehlerspalten{
     "lateinischer Ausdruck", "deutscher Ausdruck", "falsch", "h\xE4ufigste falsche Antwort"};
 constexpr std::array<int, 4> fehlerbreiten{110, 100, 40, 110};
 
+// The view's chart without its series and axes, to be filled afresh.
+QChart* geleert(QChartView& ansicht) {
+    QChart* chart = ansicht.chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* achse : chart->axes()) {
+        chart->removeAxis(achse);
+        delete achse; // removed axes are the caller's to delete
+    }
+    return chart;
+}
+
 } // namespace
 
 std::optional<Statistik> statistikBerechnen(Lernstand& lernstand, Richtung richtung, int heute,
@@ -170,12 +181,7 @@ void Statistikfenster::zeigen(Richtung richtung) {
 }
 
 void Statistikfenster::lektionenZeichnen() {
-    QChart* chart = lektionenDiagramm_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* achse : chart->axes()) {
-        chart->removeAxis(achse);
-        delete achse;
-    }
+    QChart* chart = geleert(*lektionenDiagramm_);
     auto* reihe = new QStackedBarSeries();
     std::array<QBarSet*, 4> saetze{};
     for (std::size_t i = 0; i < saetze.size(); ++i) {
@@ -213,12 +219,7 @@ void Statistikfenster::lektionenZeichnen() {
 }
 
 void Statistikfenster::verlaufZeichnen() {
-    QChart* chart = verlaufDiagramm_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* achse : chart->axes()) {
-        chart->removeAxis(achse);
-        delete achse;
-    }
+    QChart* chart = geleert(*verlaufDiagramm_);
     auto* quote = new QLineSeries();
     quote->setName(QStringLiteral("richtig in %"));
     auto* antworten = new QLineSeries();

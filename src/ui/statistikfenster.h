@@ -5,7 +5,7 @@
 // wrong. Modal; "&Schließen" and Escape close it.
 
 #include "data/eintragsliste.h"
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 #include "ui/plattform/dialog.h"
 
 #include <array>

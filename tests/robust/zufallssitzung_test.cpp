@@ -1,7 +1,9 @@
 // Random query sessions on real files: every session loads the course and the not-known
 // list from disk, answers a random part of a random lesson range (or of the list itself)
 // rightly, wrongly or with noise, may stop early, and saves the list as the window does
-// when it is destroyed. The next window's load must find exactly the modelled list.
+// when it is destroyed. The next window's load must find exactly the modelled list, and the
+// learning record, a day or two on per session, one answer row per verdict and a schedule
+// that a replay of its log gives again.
 //
 // QUORVIA_ZUFALL_SITZUNGEN sets the sessions per seed (default 40), QUORVIA_ZUFALL_SAMEN
 // runs one chosen seed instead of the fixed ones.
@@ -13,6 +15,9 @@
 #include "gemeinsam/ordner.h"
 #include "query/abfrageablauf.h"
 #include "query/abfragearten.h"
+#include "query/abfrageprotokoll.h"
+
+#include "lernstand/lernstand_testhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +77,12 @@ public:
     void zusammenfassungZeigen(std::string_view, int, int, int) override { ++zusammenfassungen; }
     void zurueckZumHauptmenue() override {}
     void fensterSchliessen() override { schliessen = true; }
+    void urteilGefallen(const Eintrag& e, std::string_view eingabe, bool richtig) override {
+        protokolliert += protokoll->antwort(e, eingabe, richtig) ? 1 : 0;
+    }
+
+    Abfrageprotokoll* protokoll = nullptr;
+    int protokolliert = 0;
 };
 
 // The not-known list of one kind as it must be: pairs in the order they were added.
@@ -165,6 +176,13 @@ public:
         einstellungen.automatisch = wuerfeln(0, 3) == 0;
         einstellungen.streng = wuerfeln(0, 1) == 0;
         SkriptFenster fenster;
+        zeit_ += wuerfeln(0, 2) * 86'400LL;
+        Abfrageprotokoll protokoll(Lernzugang{&lernstand_,
+                                              [this] {
+                                                  return zeit_;
+                                              }},
+                                   art);
+        fenster.protokoll = &protokoll;
         Abfrageablauf ablauf(
             art, quelle, liste.liste(), erste, letzte, einstellungen, fenster,
             [z = std::mt19937(zufall_())]() mutable { return static_cast<std::uint32_t>(z()); });
@@ -214,6 +232,12 @@ public:
             ++zaehler_.vorzeitig;
         }
         liste.speichern(); // the window is destroyed, however it was closed
+        if (!protokoll.abschliessen()) {
+            return testing::AssertionFailure() << "the query row was not written";
+        }
+        if (auto ok = protokollStimmt(fenster.protokolliert, beantwortet); !ok) {
+            return ok << " after query kind " << artNummer;
+        }
 
         NichtGewusstListe naechste(art.kurs);
         naechste.fuerBereichLaden();
@@ -223,6 +247,23 @@ public:
     const Zaehler& zaehler() const { return zaehler_; }
 
 private:
+    // Every verdict is one answer row (an item number without its record has no row), and
+    // the stored schedule is what the log replays to.
+    testing::AssertionResult protokollStimmt(int protokolliert, int beantwortet) {
+        verdikte_ += beantwortet;
+        const auto zeilen = test::sqlZahl(lernstandDatei, "SELECT count(*) FROM antwort");
+        if (protokolliert != beantwortet || zeilen != verdikte_) {
+            return testing::AssertionFailure()
+                   << zeilen << " answer rows for " << verdikte_ << " verdicts (" << protokolliert
+                   << " of " << beantwortet << " taken)";
+        }
+        const auto zustaende = lernstand_.zustaende();
+        if (!zustaende || zustaende != lernstand_.nachspielen()) {
+            return testing::AssertionFailure() << "the schedule differs from its replay";
+        }
+        return testing::AssertionSuccess();
+    }
+
     int wuerfeln(int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(zufall_); }
 
     // Near misses and noise: the solution with blanks, commas or a changed letter, another
@@ -254,6 +295,9 @@ private:
     }
 
     std::mt19937 zufall_;
+    Lernstand lernstand_{lernstandDatei};
+    std::int64_t zeit_ = 1'800'000'000;
+    std::int64_t verdikte_ = 0;
     Modell woerter_;
     Modell stammformen_;
     Zaehler zaehler_;

@@ -1,7 +1,8 @@
 #pragma once
 
-// The learning record as the windows reach it: the one the application opened for this
-// run (none in a window built on its own) and the clock the answers are stamped with.
+// The learning record as a query reaches it: the one the application opened for this run
+// (none in a window built on its own) and the clock the answers are stamped with; and what
+// one query writes there.
 
 #include "data/eintragsliste.h"
 #include "lernstand/lernstand.h"

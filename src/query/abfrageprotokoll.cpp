@@ -1,4 +1,4 @@
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 
 #include <utility>
 
