@@ -6,7 +6,7 @@
 
 #include "data/eintragsliste.h"
 #include "lernstand/lernstand.h"
-#include "ui/lernzugang.h"
+#include "query/abfrageprotokoll.h"
 #include "ui/plattform/dialog.h"
 
 #include <optional>
