@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -205,7 +206,10 @@ TEST(Dialog, MenuesTragenIhreBefehle) {
           {133, "&Quorvia Hilfe"},
           {134, "&Brovanit Website"},
           {135, "&Info \xFC"
-                "ber Quorvia..."}}},
+                "ber Quorvia..."},
+          {300, "&F\xE4llige W\xF6rter abfragen"},
+          {301, "F\xE4llige &Stammformen abfragen"},
+          {302, "&Statistik..."}}},
         {"105",
          {{137, "&OK"},
           {138, "&Hauptmen\xFC"},
@@ -264,9 +268,14 @@ TEST(Dialog, MenuesTragenIhreBefehle) {
         Protokollfenster d{QString::fromLatin1(f.vorlage)};
         ASSERT_NE(d.menueleiste(), nullptr);
         const auto popups = d.menueleiste()->actions();
-        ASSERT_EQ(popups.size(), 2);
+        // The main menu alone has the learning record's popup, between the two.
+        const bool hauptmenue = std::string_view(f.vorlage) == "Hauptmenue";
+        ASSERT_EQ(popups.size(), hauptmenue ? 3 : 2);
         EXPECT_EQ(popups[0]->text(), QStringLiteral("&Quorvia"));
-        EXPECT_EQ(popups[1]->text(), QStringLiteral("&Hilfe"));
+        if (hauptmenue) {
+            EXPECT_EQ(popups[1]->text(), QStringLiteral("&Lernstand"));
+        }
+        EXPECT_EQ(popups.back()->text(), QStringLiteral("&Hilfe"));
         // Exit is the last item of the first popup, after a separator.
         const auto erste = popups[0]->menu()->actions();
         ASSERT_GE(erste.size(), 2);
