@@ -205,8 +205,8 @@ private:
         m.befehlAusloesen(hauptmenueBefehle.info);
 
         // The help file beside the program is the program's, not this driver's.
-        if (Hilfefenster::zeigen(&m, QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("quorvia.HLP")))) {
+        if (Hilfefenster::zeigen(QDir(QCoreApplication::applicationDirPath())
+                                     .filePath(QStringLiteral("quorvia.HLP")))) {
             foto(*Hilfefenster::offenes(), QStringLiteral("10-hilfe"));
             Hilfefenster::alleSchliessen();
         } else {

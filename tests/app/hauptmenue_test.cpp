@@ -5,15 +5,20 @@
 #include "app/hauptmenue.h"
 
 #include "app_testhilfe.h"
+#include "query/endeabfrage.h"
 #include "settings/einstellungen.h"
 #include "ui/abfragefenster.h"
+#include "ui/hilfe.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform_testhilfe.h"
+#include "ui/quorviainfo.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace quorvia {
@@ -274,6 +279,41 @@ TEST_F(HauptmenueTest, TheSettingsDialogLeavesEveryChoiceAsThePupilSetIt) {
     EXPECT_EQ(m.auswahlText(von), "03");
     EXPECT_EQ(m.auswahlText(bis), "07");
     EXPECT_FALSE(std::filesystem::exists("Einstellungen.ini"));
+}
+
+// The test program has no help file, so the command's message shows that F1 reached it.
+TEST_F(HauptmenueTest, FOneAsksForTheHelpInEveryWindow) {
+    const std::function<std::unique_ptr<Dialog>()> fenster[] = {
+        [] { return std::make_unique<Hauptmenue>(); },
+        [] { return std::make_unique<Option11>(); },
+        [] { return std::make_unique<Option41>(); },
+        [] { return std::make_unique<Einstellungen>(); },
+        [] { return std::make_unique<EndeAbfrage>("W\xF6rter", 3, 2, 1); },
+        [] { return std::make_unique<QuorviaInfo>(); },
+    };
+    for (const auto& machen : fenster) {
+        const std::unique_ptr<Dialog> f = machen();
+        SCOPED_TRACE(f->metaObject()->className());
+        f->vorbereiten();
+        f->show();
+        dienste_->meldungen.clear();
+        QWidget* fokus = f->focusWidget();
+        QTest::keyClick(fokus != nullptr ? fokus : f.get(), Qt::Key_F1);
+        ASSERT_EQ(dienste_->meldungen.size(), 1u);
+        EXPECT_EQ(dienste_->meldungen[0].text, QStringLiteral("Failed to launch help."));
+    }
+}
+
+TEST_F(HauptmenueTest, TheHelpViewerLastsUntilTheMenuIsDestroyed) {
+    const QString datei = QString::fromStdString((ordner_.pfad() / "hilfe.HLP").string());
+    std::ofstream(datei.toStdString()) << "<html><body>Hilfe</body></html>";
+    {
+        Hauptmenue m;
+        ASSERT_TRUE(Hilfefenster::zeigen(datei));
+        { Option11 ansicht; }
+        EXPECT_NE(Hilfefenster::offenes(), nullptr);
+    }
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
 }
 
 } // namespace
