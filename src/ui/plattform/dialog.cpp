@@ -131,6 +131,23 @@ Dialog::~Dialog() {
 }
 
 void Dialog::bauen() {
+    fensterBauen();
+    for (const Steuerelementvorlage& e : vorlage_.elemente) {
+        QWidget* w = steuerelementBauen(e, einheiten_.pixel(e.einheiten));
+        if (e.unsichtbar) {
+            w->hide();
+        }
+        if (e.gesperrt) {
+            w->setEnabled(false);
+        }
+        if (e.id != keineId) {
+            w->setObjectName(QString::number(e.id));
+            elemente_[e.id] = w;
+        }
+    }
+}
+
+void Dialog::fensterBauen() {
     Qt::WindowFlags flaggen = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint;
@@ -161,142 +178,143 @@ void Dialog::bauen() {
     flaeche_->setGeometry(0, oben, groesse.width(), groesse.height());
     setFixedSize(groesse.width(), groesse.height() + oben);
     zentrieren_ = vorlage_.zentriert;
+}
 
-    QButtonGroup* radiogruppe = nullptr;
-    int radioErstes = keineId;
-    for (const Steuerelementvorlage& e : vorlage_.elemente) {
-        QWidget* w = nullptr;
-        const QRect ort = einheiten_.pixel(e.einheiten);
-        switch (e.art) {
-        case Steuerart::Text:
-            w = new Beschriftung(*this, e, flaeche_);
-            break;
-        case Steuerart::Knopf: {
-            auto* k = new QPushButton(e.text, flaeche_);
-            k->setAutoDefault(true);
-            if (e.standard) {
-                k->setDefault(true);
-                standardId_ = e.id;
-            }
-            const int id = e.id;
-            connect(k, &QPushButton::clicked, this, [this, id] { befehlSenden(id); });
-            k->installEventFilter(this);
-            w = k;
-            break;
-        }
-        case Steuerart::Gruppe:
-            w = new Rahmen(e.text, flaeche_);
-            break;
-        case Steuerart::Radio: {
-            auto* r = new QRadioButton(e.text, flaeche_);
-            r->setAutoExclusive(false);
-            if (radiogruppe == nullptr || e.gruppenstart) {
-                radiogruppe = new QButtonGroup(this);
-                radiogruppe->setExclusive(true);
-                radioErstes = e.id;
-            }
-            radiogruppe->addButton(r);
-            if (e.id != keineId) {
-                radiogruppen_[radioErstes].push_back(e.id);
-            }
-            const int id = e.id;
-            connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
-            r->installEventFilter(this);
-            w = r;
-            break;
-        }
-        case Steuerart::Kreuz: {
-            auto* k = new QCheckBox(e.text, flaeche_);
-            const int id = e.id;
-            connect(k, &QCheckBox::clicked, this, [this, id] { befehlSenden(id); });
-            k->installEventFilter(this);
-            w = k;
-            break;
-        }
-        case Steuerart::Feld: {
-            auto* f = new QLineEdit(e.text, flaeche_);
-            f->setReadOnly(e.nurLesen);
-            if (e.ausrichtung == Ausrichtung::Rechts) {
-                f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            } else if (e.ausrichtung == Ausrichtung::Mitte) {
-                f->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-            }
-            if (e.nurZiffern) {
-                f->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[0-9]*")), f));
-            }
-            f->setTextMargins(1, 0, 1, 0);
-            w = f;
-            break;
-        }
-        case Steuerart::Auswahl: {
-            auto* a = new QComboBox(flaeche_);
-            // A narrow drop-down button, so that a box two digits wide still shows them.
-            a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; }"
-                                            " QComboBox::drop-down { width: 13px; }"));
-            a->addItems(e.eintraege);
-            if (e.sortiert) {
-                a->model()->sort(0);
-            }
-            a->setCurrentIndex(-1);
-            const int id = e.id;
-            connect(a, &QComboBox::activated, this,
-                    [this, id] { sicher([this, id] { auswahlGeaendert(id); }); });
-            w = a;
-            break;
-        }
-        case Steuerart::Liste:
-            w = new Berichtsliste(e, flaeche_);
-            break;
-        case Steuerart::Drehfeld: {
-            auto* partner = qobject_cast<QLineEdit*>(steuerelement(e.partner));
-            if (partner == nullptr) {
-                throw VorlagenFehler(QStringLiteral("%1: spin %2 before its field")
-                                         .arg(vorlage_.name)
-                                         .arg(e.id)
-                                         .toStdString());
-            }
-            auto* d = new Drehfeld(*partner, flaeche_);
-            w = d;
-            break;
-        }
-        case Steuerart::Symbol: {
-            auto* s = new QLabel(flaeche_);
-            const QSize eigen(symbolBreite(), symbolHoehe());
-            s->setPixmap(programmsymbol().pixmap(eigen));
-            w = s;
-            break;
-        }
-        }
-        w->setGeometry(ort);
-        if (e.art == Steuerart::Auswahl) {
-            // The template's height is the opened list's; the closed box takes the font's.
-            auto* a = static_cast<QComboBox*>(w);
-            const int zeile = std::max(1, a->sizeHint().height());
-            a->setGeometry(ort.x(), ort.y(), ort.width(), zeile);
-            a->setMaxVisibleItems(
-                std::max(1, (ort.height() - zeile) / std::max(1, QFontMetrics(schrift).height())));
-        } else if (e.art == Steuerart::Drehfeld) {
-            // Attached on the right: the spin takes the field's right edge.
-            QWidget* partner = steuerelement(e.partner);
-            const QRect feld = partner->geometry();
-            const int breite = std::min(ort.width(), feld.width() - 1);
-            partner->setGeometry(feld.x(), feld.y(), feld.width() - breite, feld.height());
-            w->setGeometry(feld.x() + feld.width() - breite, feld.y(), breite, feld.height());
-        } else if (e.art == Steuerart::Symbol) {
-            w->setGeometry(ort.x(), ort.y(), symbolBreite(), symbolHoehe());
-        }
-        if (e.unsichtbar) {
-            w->hide();
-        }
-        if (e.gesperrt) {
-            w->setEnabled(false);
-        }
-        if (e.id != keineId) {
-            w->setObjectName(QString::number(e.id));
-            elemente_[e.id] = w;
-        }
+QWidget* Dialog::steuerelementBauen(const Steuerelementvorlage& e, const QRect& ort) {
+    QWidget* w = nullptr;
+    switch (e.art) {
+    case Steuerart::Text:
+        w = new Beschriftung(*this, e, flaeche_);
+        break;
+    case Steuerart::Knopf:
+        w = knopfBauen(e);
+        break;
+    case Steuerart::Gruppe:
+        w = new Rahmen(e.text, flaeche_);
+        break;
+    case Steuerart::Radio:
+        w = radioBauen(e);
+        break;
+    case Steuerart::Kreuz:
+        w = kreuzBauen(e);
+        break;
+    case Steuerart::Feld:
+        w = feldBauen(e);
+        break;
+    case Steuerart::Auswahl:
+        return auswahlBauen(e, ort);
+    case Steuerart::Liste:
+        w = new Berichtsliste(e, flaeche_);
+        break;
+    case Steuerart::Drehfeld:
+        return drehfeldBauen(e, ort);
+    case Steuerart::Symbol:
+        return symbolBauen(ort);
     }
+    w->setGeometry(ort);
+    return w;
+}
+
+QWidget* Dialog::knopfBauen(const Steuerelementvorlage& e) {
+    auto* k = new QPushButton(e.text, flaeche_);
+    k->setAutoDefault(true);
+    if (e.standard) {
+        k->setDefault(true);
+        standardId_ = e.id;
+    }
+    const int id = e.id;
+    connect(k, &QPushButton::clicked, this, [this, id] { befehlSenden(id); });
+    k->installEventFilter(this);
+    return k;
+}
+
+QWidget* Dialog::radioBauen(const Steuerelementvorlage& e) {
+    auto* r = new QRadioButton(e.text, flaeche_);
+    r->setAutoExclusive(false);
+    // A group runs from a radio button marked as its start (or the first one) to the next.
+    if (radiogruppe_ == nullptr || e.gruppenstart) {
+        radiogruppe_ = new QButtonGroup(this);
+        radiogruppe_->setExclusive(true);
+        radioErstes_ = e.id;
+    }
+    radiogruppe_->addButton(r);
+    if (e.id != keineId) {
+        radiogruppen_[radioErstes_].push_back(e.id);
+    }
+    const int id = e.id;
+    connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
+    r->installEventFilter(this);
+    return r;
+}
+
+QWidget* Dialog::kreuzBauen(const Steuerelementvorlage& e) {
+    auto* k = new QCheckBox(e.text, flaeche_);
+    const int id = e.id;
+    connect(k, &QCheckBox::clicked, this, [this, id] { befehlSenden(id); });
+    k->installEventFilter(this);
+    return k;
+}
+
+QWidget* Dialog::feldBauen(const Steuerelementvorlage& e) {
+    auto* f = new QLineEdit(e.text, flaeche_);
+    f->setReadOnly(e.nurLesen);
+    if (e.ausrichtung == Ausrichtung::Rechts) {
+        f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    } else if (e.ausrichtung == Ausrichtung::Mitte) {
+        f->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    }
+    if (e.nurZiffern) {
+        f->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), f));
+    }
+    f->setTextMargins(1, 0, 1, 0);
+    return f;
+}
+
+QWidget* Dialog::auswahlBauen(const Steuerelementvorlage& e, const QRect& ort) {
+    auto* a = new QComboBox(flaeche_);
+    // A narrow drop-down button, so that a box two digits wide still shows them.
+    a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; }"
+                                    " QComboBox::drop-down { width: 13px; }"));
+    a->addItems(e.eintraege);
+    if (e.sortiert) {
+        a->model()->sort(0);
+    }
+    a->setCurrentIndex(-1);
+    const int id = e.id;
+    connect(a, &QComboBox::activated, this,
+            [this, id] { sicher([this, id] { auswahlGeaendert(id); }); });
+    // The template's height is the opened list's; the closed box takes the font's.
+    const int zeile = std::max(1, a->sizeHint().height());
+    a->setGeometry(ort.x(), ort.y(), ort.width(), zeile);
+    a->setMaxVisibleItems(
+        std::max(1, (ort.height() - zeile) / std::max(1, QFontMetrics(font()).height())));
+    return a;
+}
+
+QWidget* Dialog::drehfeldBauen(const Steuerelementvorlage& e, const QRect& ort) {
+    auto* partner = qobject_cast<QLineEdit*>(steuerelement(e.partner));
+    if (partner == nullptr) {
+        throw VorlagenFehler(QStringLiteral("%1: spin %2 before its field")
+                                 .arg(vorlage_.name)
+                                 .arg(e.id)
+                                 .toStdString());
+    }
+    auto* d = new Drehfeld(*partner, flaeche_);
+    // Attached on the right: the spin takes the field's right edge.
+    const QRect feld = partner->geometry();
+    const int breite = std::min(ort.width(), feld.width() - 1);
+    partner->setGeometry(feld.x(), feld.y(), feld.width() - breite, feld.height());
+    d->setGeometry(feld.x() + feld.width() - breite, feld.y(), breite, feld.height());
+    return d;
+}
+
+QWidget* Dialog::symbolBauen(const QRect& ort) {
+    auto* s = new QLabel(flaeche_);
+    const QSize eigen(symbolBreite(), symbolHoehe());
+    s->setPixmap(programmsymbol().pixmap(eigen));
+    s->setGeometry(ort.x(), ort.y(), symbolBreite(), symbolHoehe());
+    return s;
 }
 
 void Dialog::menueBauen(const Menuevorlage& menue) {

@@ -28,6 +28,7 @@
 #include <string_view>
 
 class QAction;
+class QButtonGroup;
 class QEventLoop;
 class QMenuBar;
 class QPainter;
@@ -198,7 +199,17 @@ protected:
     void done(int ergebnis) override;
 
 private:
+    // The window from its template, one function per control kind.
     void bauen();
+    void fensterBauen();
+    QWidget* steuerelementBauen(const Steuerelementvorlage& e, const QRect& ort);
+    QWidget* knopfBauen(const Steuerelementvorlage& e);
+    QWidget* radioBauen(const Steuerelementvorlage& e);
+    QWidget* kreuzBauen(const Steuerelementvorlage& e);
+    QWidget* feldBauen(const Steuerelementvorlage& e);
+    QWidget* auswahlBauen(const Steuerelementvorlage& e, const QRect& ort);
+    QWidget* drehfeldBauen(const Steuerelementvorlage& e, const QRect& ort);
+    QWidget* symbolBauen(const QRect& ort);
     void menueBauen(const Menuevorlage& menue);
     void befehlSenden(int id);
     template <class Aufruf> void sicher(Aufruf&& aufruf);
@@ -211,6 +222,8 @@ private:
     std::map<int, QWidget*> elemente_;
     std::map<int, QAction*> menuepunkte_;
     std::map<int, std::vector<int>> radiogruppen_; // first id -> ids of the group
+    QButtonGroup* radiogruppe_ = nullptr;          // the group being built
+    int radioErstes_ = keineId;
     int standardId_ = okId;
     bool geoeffnet_ = false;
     bool beendet_ = false;
