@@ -193,7 +193,7 @@ private:
                     const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
                     const QRect abfrage = d.frameGeometry();
                     hilfe->setGeometry(abfrage.right() + 8, abfrage.top(),
-                                       std::min(600, frei.right() - abfrage.right() - 8),
+                                       std::min(hilfe->width(), frei.right() - abfrage.right() - 8),
                                        abfrage.height());
                     hilfe->suchen(QStringLiteral("Stammformen"));
                     bereichsfoto({&d, hilfe}, QStringLiteral("10-hilfe-neben-abfrage"));
