@@ -6,7 +6,6 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -136,57 +135,25 @@ TEST(Anwendung, ProgrammsymbolInZweiGroessen) {
     EXPECT_FALSE(info.windowIcon().isNull());
 }
 
-TEST(Anwendung, QtsEigeneTexteSindDeutsch) {
-    QColorDialog farbe;
-    EXPECT_EQ(farbe.windowTitle(), QStringLiteral("Farbauswahl"));
+TEST(Anwendung, QtsTexteDeutschUndDialogknoepfeOhneSymbole) {
+    EXPECT_EQ(QColorDialog().windowTitle(), QStringLiteral("Farbauswahl"));
     QLineEdit feld;
     const std::unique_ptr<QMenu> kontext(feld.createStandardContextMenu());
-    QStringList texte;
-    for (const QAction* a : kontext->actions()) {
-        texte << a->text();
-    }
-    const QString alle = texte.join(u' ');
-    for (const QString& erwartet : {QStringLiteral("&R\u00FCckg\u00E4ngig"),
-                                    QStringLiteral("Einf&\u00FCgen"), QStringLiteral("Strg+C")}) {
-        EXPECT_TRUE(alle.contains(erwartet)) << alle.toStdString();
-    }
+    EXPECT_EQ(kontext->actions().front()->text(), QStringLiteral("&R\u00FCckg\u00E4ngig\tStrg+Z"));
+    QTranslator ohne; // a missing catalogue leaves English and stops nothing
+    EXPECT_FALSE(qtTexteLaden(ohne, QStringLiteral("/gibt/es/nicht")));
 
-    // Missing or damaged translations leave Qt's English texts and stop nothing.
-    QTemporaryDir kaputt;
-    QFile qm(kaputt.filePath(QStringLiteral("qtbase_de.qm")));
-    ASSERT_TRUE(qm.open(QIODevice::WriteOnly));
-    qm.write("kein Katalog");
-    qm.close();
-    for (const QString& ordner : {QStringLiteral("/gibt/es/nicht"), kaputt.path()}) {
-        QTranslator uebersetzer;
-        EXPECT_FALSE(qtTexteLaden(uebersetzer, ordner)) << ordner.toStdString();
-    }
-}
-
-TEST(Anwendung, DialogknoepfeOhneSymbole) {
     // As the styles of some desktops say: OK gets a tick.
     class MitSymbolen : public QProxyStyle {
     public:
-        int styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* widget,
-                      QStyleHintReturn* rueckgabe) const override {
-            return hinweis == SH_DialogButtonBox_ButtonsHaveIcons
-                       ? 1
-                       : QProxyStyle::styleHint(hinweis, option, widget, rueckgabe);
+        int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w,
+                      QStyleHintReturn* r) const override {
+            return h == SH_DialogButtonBox_ButtonsHaveIcons ? 1
+                                                            : QProxyStyle::styleHint(h, o, w, r);
         }
     };
-    const std::unique_ptr<QStyle> stil = programmstil(new MitSymbolen); // owns its basis
-    EXPECT_EQ(stil->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
-    EXPECT_EQ(stil->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons),
-              QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons));
-
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvia 2003"), QStringLiteral("x"),
-                    QMessageBox::Ok);
-    QColorDialog farbe;
-    for (const QDialog* d : std::initializer_list<const QDialog*>{&box, &farbe}) {
-        for (const QPushButton* k : d->findChildren<QPushButton*>()) {
-            EXPECT_TRUE(k->icon().isNull()) << k->text().toStdString();
-        }
-    }
+    EXPECT_EQ(programmstil(new MitSymbolen)->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons),
+              0);
 }
 
 // A window whose destruction would leave a trace on disk.
