@@ -110,13 +110,7 @@ private:
                        fenster.windowTitle());
         maler.drawPixmap(0, leiste, bild);
         maler.end();
-        const QString datei = ziel_.filePath(name + QStringLiteral(".png"));
-        if (bild.isNull() || !ganz.save(datei)) {
-            std::fprintf(stderr, "quorvia_fensterfotos: %s not saved\n", qPrintable(datei));
-            ++fehler_;
-            return;
-        }
-        std::printf("%s\n", qPrintable(datei));
+        speichern(bild.isNull() ? QImage() : ganz, name);
     }
 
     // The screen region of several windows together (a list opened out of its window, the
@@ -127,8 +121,13 @@ private:
         for (const QWidget* w : fenster) {
             bereich |= w->frameGeometry();
         }
-        const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(
-            0, bereich.x(), bereich.y(), bereich.width(), bereich.height());
+        speichern(QGuiApplication::primaryScreen()
+                      ->grabWindow(0, bereich.x(), bereich.y(), bereich.width(), bereich.height())
+                      .toImage(),
+                  name);
+    }
+
+    void speichern(const QImage& bild, const QString& name) {
         const QString datei = ziel_.filePath(name + QStringLiteral(".png"));
         if (bild.isNull() || !bild.save(datei)) {
             std::fprintf(stderr, "quorvia_fensterfotos: %s not saved\n", qPrintable(datei));
