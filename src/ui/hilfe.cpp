@@ -80,8 +80,8 @@ bool Hilfefenster::zeigen(const QString& datei) {
     if (!hilfe->laden(datei)) {
         return false;
     }
-    // From here it is a top-level window of its own; alleSchliessen ends it with the main
-    // menu, the pupil's close box before.
+    // From here it is a top-level window of its own, ended by its close box or, with the
+    // main menu, by alleSchliessen.
     neues.release();
     hilfe->modalemFensterFolgen();
     hilfe->show();
