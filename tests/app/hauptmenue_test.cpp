@@ -7,13 +7,16 @@
 #include "app_testhilfe.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
+#include "ui/hilfe.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform_testhilfe.h"
+#include "ui/quorviainfo.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace quorvia {
@@ -276,6 +279,26 @@ TEST_F(HauptmenueTest, TheSettingsDialogLeavesEveryChoiceAsThePupilSetIt) {
     EXPECT_EQ(m.auswahlText(von), "03");
     EXPECT_EQ(m.auswahlText(bis), "07");
     EXPECT_FALSE(std::filesystem::exists("Einstellungen.ini"));
+}
+
+// F1 reaches the help command in the windows (the test program has no help file, so the
+// command's message shows it), and the viewer lasts until the main menu is destroyed.
+TEST_F(HauptmenueTest, FOneAsksForTheHelpAndTheViewerLastsUntilTheMenuIsDestroyed) {
+    const std::unique_ptr<Dialog> fenster[] = {std::make_unique<Einstellungen>(),
+                                               std::make_unique<QuorviaInfo>()};
+    for (const auto& f : fenster) {
+        QTest::keyClick(f.get(), Qt::Key_F1);
+    }
+    ASSERT_EQ(dienste_->meldungen.size(), 2u);
+    EXPECT_EQ(dienste_->meldungen[1].text, QStringLiteral("Failed to launch help."));
+
+    const QString datei = QString::fromStdString((ordner_.pfad() / "hilfe.HLP").string());
+    std::ofstream(datei.toStdString()) << "<html><body>Hilfe</body></html>";
+    {
+        Hauptmenue m;
+        ASSERT_TRUE(Hilfefenster::zeigen(datei));
+    }
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
 }
 
 } // namespace

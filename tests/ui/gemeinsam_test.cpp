@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -252,6 +253,23 @@ TEST(Hilfedatei, IsTheProgramPathWithItsExtensionReplaced) {
     EXPECT_EQ(QFileInfo(hilfedatei()).absolutePath(), QCoreApplication::applicationDirPath());
 }
 
+TEST(Hilfedatei, BesideTheProgramFirstThenInTheDataFolder) {
+    // Which of the two is a file ('d') or missing ('-'), and the one found.
+    for (const char* fall : {"dd0", "-d1", "--0"}) {
+        SCOPED_TRACE(fall);
+        Arbeitsordner ordner;
+        const QString namen[] = {QStringLiteral("bin/quorvia.HLP"), QStringLiteral("share/q.HLP")};
+        for (const int i : {0, 1}) {
+            if (fall[i] == 'd') {
+                ordner.schreiben(namen[i], "<html></html>");
+            }
+        }
+        EXPECT_EQ(mitgelieferteDatei(ordner.pfad(namen[0]), ordner.pfad(namen[1])),
+                  ordner.pfad(namen[fall[2] - '0']));
+    }
+    EXPECT_TRUE(datenordner().startsWith(u'/') && datenordner().endsWith(u"/share/quorvia"));
+}
+
 class Hilfeansicht : public ::testing::Test {
 protected:
     void TearDown() override { hilfeSchliessen(); }
@@ -264,10 +282,10 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
                      QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
                                 "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
                                 "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
     Hilfefenster* hilfe = Hilfefenster::offenes();
     ASSERT_NE(hilfe, nullptr);
-    EXPECT_EQ(hilfe->parentWidget(), &fenster);
+    EXPECT_EQ(hilfe->parentWidget(), nullptr) << "owned by the window it was opened from";
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Das Hauptmen\u00FC")));
     EXPECT_EQ(hilfe->browser()->textCursor().position(), 0);
@@ -278,11 +296,52 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
 
     // Asked again: the same viewer, not a second one.
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
     EXPECT_EQ(Hilfefenster::offenes(), hilfe);
 
     hilfeSchliessen();
     EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+}
+
+// The viewer is used as a separate help program would be: beside a query, and after the
+// window it was opened from has gone.
+TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("hilfe.HLP"), "<html><body><p>Inhalt</p></body></html>");
+    const QString datei = ordner.pfad(QStringLiteral("hilfe.HLP"));
+    std::string unbedienbar;
+    // Types into the search field through the window system, where modality is enforced.
+    const auto pruefen = [&unbedienbar](const char* wo) {
+        Hilfefenster* hilfe = Hilfefenster::offenes();
+        auto* such = hilfe != nullptr ? hilfe->findChild<QLineEdit*>() : nullptr;
+        if (such != nullptr) {
+            such->clear();
+            QTest::keyClick(hilfe->windowHandle(), Qt::Key_X);
+        }
+        unbedienbar += such != nullptr && such->text() == QStringLiteral("x") ? "" : wo;
+    };
+    for (const bool ausDerAbfrage : {false, true}) {
+        unbedienbar.clear();
+        Dialog menue(testvorlage());
+        QTimer::singleShot(0, &menue, [&] {
+            ASSERT_TRUE(ausDerAbfrage || Hilfefenster::zeigen(datei));
+            {
+                Dialog abfrage(testvorlage());
+                QTimer::singleShot(0, &abfrage, [&] {
+                    ASSERT_TRUE(!ausDerAbfrage || Hilfefenster::zeigen(datei));
+                    pruefen(" query");
+                    abfrage.beenden(1);
+                });
+                abfrage.ausfuehren();
+            }
+            pruefen(" menu after the query");
+            menue.beenden(7);
+        });
+        test::notausStellen(menue);
+        EXPECT_EQ(menue.ausfuehren(), 7);
+        EXPECT_EQ(unbedienbar, "") << (ausDerAbfrage ? "opened in the query" : "in the menu");
+        hilfeSchliessen();
+    }
 }
 
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
@@ -295,7 +354,7 @@ TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     }
     for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, ordner.pfad(QString::fromLatin1(name))));
+        EXPECT_FALSE(Hilfefenster::zeigen(ordner.pfad(QString::fromLatin1(name))));
         EXPECT_EQ(Hilfefenster::offenes(), nullptr);
     }
 }
@@ -320,7 +379,7 @@ TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
 // The help file the build puts beside the program covers what a pupil needs to look up.
 TEST_F(Hilfeansicht, OurHelpFileCoversEveryWindowTheNotesAndThePrefixes) {
     const QString datei = QCoreApplication::applicationDirPath() + QStringLiteral("/quorvia.HLP");
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, datei));
+    ASSERT_TRUE(Hilfefenster::zeigen(datei));
     const QString text = Hilfefenster::offenes()->browser()->toPlainText();
     const char* const erwartet[] = {
         // windows and options

@@ -2,12 +2,14 @@
 
 #include "ui/plattform/steuerelemente.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -396,6 +398,63 @@ TEST(Dialog, AltBuchstabeGehoertDemKnopf) {
         QTest::keyClick(&d, f.taste, Qt::AltModifier);
         EXPECT_EQ(befehle(d), f.erwartet);
     }
+}
+
+TEST(Dialog, TastenOhneBefehlTippenNichtsUndF1RuftDieHilfe) {
+    struct Fall {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        const char* feld;
+        int hilfen;
+    };
+    int hilfen = 0;
+    Anwendung::instanz()->setzeHilfe([&hilfen](QWidget&) { ++hilfen; });
+    for (const Fall& f : {Fall{Qt::Key_O, Qt::AltModifier, "", 0}, Fall{Qt::Key_O, {}, "o", 0},
+                          Fall{Qt::Key_F1, {}, "", 1}}) {
+        Protokollfenster d(QStringLiteral("105"));
+        d.setzeText(1000, ">"); // no "&O" left to match
+        hilfen = 0;
+        QTest::keyClick(d.steuerelement(1024), f.taste, f.mit);
+        EXPECT_EQ(d.text(1024), f.feld);
+        EXPECT_EQ(hilfen, f.hilfen);
+    }
+    Anwendung::instanz()->setzeHilfe({});
+}
+
+TEST(Dialog, TabBetrittEineRadiogruppeBeimAngekreuztenKnopf) {
+    struct Fall {
+        int option; // checked in the option group 1007..1010, -1 none
+        int von;
+        Qt::Key taste;
+        int ziel;
+    };
+    for (const Fall& f : {Fall{2, 1001, Qt::Key_Tab, 1009}, Fall{2, 1009, Qt::Key_Tab, 1013},
+                          Fall{3, 1013, Qt::Key_Backtab, 1010}, Fall{-1, 1001, Qt::Key_Tab, 1007},
+                          Fall{1, 1008, Qt::Key_Down, 1009}}) {
+        Dialog d(QStringLiteral("Hauptmenue"));
+        d.setzeRadioIndex(1007, f.option);
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        d.fokusSetzen(f.von);
+        QTest::keyClick(QApplication::focusWidget(), f.taste);
+        EXPECT_EQ(d.idVon(QApplication::focusWidget()), f.ziel) << f.von << " " << f.taste;
+    }
+}
+
+TEST(Dialog, AuswahllisteOeffnetSichSoHochWieDieVorlage) {
+    Dialog d(QStringLiteral("Hauptmenue"));
+    d.show();
+    auto* a = d.steuerelement<QComboBox>(1013);
+    a->showPopup();
+    const QRect liste = a->view()->window()->geometry();
+    const int oben = a->mapToGlobal(QPoint(0, 0)).y();
+    // Below the box, ending where the template's 87 units do, to a whole item.
+    const int unten = oben + d.einheiten().pixelY(87);
+    EXPECT_GE(liste.top(), oben + a->height() - 1);
+    EXPECT_LE(liste.bottom(), unten);
+    EXPECT_GT(liste.bottom(), unten - a->view()->sizeHintForRow(0));
+    EXPECT_TRUE(a->view()->verticalScrollBar()->isVisible());
 }
 
 TEST(Dialog, AuswahlMeldetNurWahlDesSchuelers) {
