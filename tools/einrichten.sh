@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pakete=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-        xvfb xauth imagemagick librsvg2-bin libssl-dev clang libclang-rt-14-dev)
+        xvfb xauth imagemagick librsvg2-bin libssl-dev clang libclang-rt-14-dev
+        qt6-translations-l10n)
 
 fehlend=()
 for p in "${pakete[@]}"; do

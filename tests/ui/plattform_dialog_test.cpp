@@ -398,6 +398,39 @@ TEST(Dialog, AltBuchstabeGehoertDemKnopf) {
     }
 }
 
+TEST(Dialog, TastenOhneBefehlTippenNichtsUndF1RuftDieHilfe) {
+    struct Fall {
+        const char* name;
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        const char* feld;
+        bool hilfe;
+    };
+    const Fall faelle[] = {
+        {"Alt+O while OK reads >", Qt::Key_O, Qt::AltModifier, "", false},
+        {"Alt+Shift+O", Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier, "", false},
+        {"O", Qt::Key_O, Qt::NoModifier, "o", false},
+        {"F1", Qt::Key_F1, Qt::NoModifier, "", true},
+    };
+    std::vector<QWidget*> hilfen;
+    Anwendung::instanz()->setzeHilfe([&hilfen](QWidget& fenster) { hilfen.push_back(&fenster); });
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Protokollfenster d(QStringLiteral("105"));
+        d.beiBefehl = [](int) {
+        };
+        d.show();
+        d.setzeText(1000, ">");
+        d.fokusSetzen(1024);
+        hilfen.clear();
+        QTest::keyClick(d.steuerelement(1024), f.taste, f.mit);
+        EXPECT_EQ(d.text(1024), f.feld);
+        EXPECT_EQ(hilfen, f.hilfe ? std::vector<QWidget*>{&d} : std::vector<QWidget*>{});
+        EXPECT_TRUE(befehle(d).empty());
+    }
+    Anwendung::instanz()->setzeHilfe({});
+}
+
 TEST(Dialog, AuswahlMeldetNurWahlDesSchuelers) {
     Protokollfenster d(QStringLiteral("Hauptmenue"));
     d.auswahlSetzen(1013, 4);

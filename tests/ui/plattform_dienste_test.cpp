@@ -6,10 +6,14 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +134,59 @@ TEST(Anwendung, ProgrammsymbolInZweiGroessen) {
     EXPECT_TRUE(groessen.contains(QSize(16, 16)));
     Dialog info(QStringLiteral("QuorviaInfo"));
     EXPECT_FALSE(info.windowIcon().isNull());
+}
+
+TEST(Anwendung, QtsEigeneTexteSindDeutsch) {
+    QColorDialog farbe;
+    EXPECT_EQ(farbe.windowTitle(), QStringLiteral("Farbauswahl"));
+    QLineEdit feld;
+    const std::unique_ptr<QMenu> kontext(feld.createStandardContextMenu());
+    QStringList texte;
+    for (const QAction* a : kontext->actions()) {
+        texte << a->text();
+    }
+    const QString alle = texte.join(u' ');
+    for (const QString& erwartet : {QStringLiteral("&R\u00FCckg\u00E4ngig"),
+                                    QStringLiteral("Einf&\u00FCgen"), QStringLiteral("Strg+C")}) {
+        EXPECT_TRUE(alle.contains(erwartet)) << alle.toStdString();
+    }
+
+    // Missing or damaged translations leave Qt's English texts and stop nothing.
+    QTemporaryDir kaputt;
+    QFile qm(kaputt.filePath(QStringLiteral("qtbase_de.qm")));
+    ASSERT_TRUE(qm.open(QIODevice::WriteOnly));
+    qm.write("kein Katalog");
+    qm.close();
+    for (const QString& ordner : {QStringLiteral("/gibt/es/nicht"), kaputt.path()}) {
+        QTranslator uebersetzer;
+        EXPECT_FALSE(qtTexteLaden(uebersetzer, ordner)) << ordner.toStdString();
+    }
+}
+
+TEST(Anwendung, DialogknoepfeOhneSymbole) {
+    // As the styles of some desktops say: OK gets a tick.
+    class MitSymbolen : public QProxyStyle {
+    public:
+        int styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* widget,
+                      QStyleHintReturn* rueckgabe) const override {
+            return hinweis == SH_DialogButtonBox_ButtonsHaveIcons
+                       ? 1
+                       : QProxyStyle::styleHint(hinweis, option, widget, rueckgabe);
+        }
+    };
+    const std::unique_ptr<QStyle> stil = programmstil(new MitSymbolen); // owns its basis
+    EXPECT_EQ(stil->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+    EXPECT_EQ(stil->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons),
+              QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons));
+
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvia 2003"), QStringLiteral("x"),
+                    QMessageBox::Ok);
+    QColorDialog farbe;
+    for (const QDialog* d : std::initializer_list<const QDialog*>{&box, &farbe}) {
+        for (const QPushButton* k : d->findChildren<QPushButton*>()) {
+            EXPECT_TRUE(k->icon().isNull()) << k->text().toStdString();
+        }
+    }
 }
 
 // A window whose destruction would leave a trace on disk.
