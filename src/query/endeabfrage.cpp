@@ -14,6 +14,7 @@ void EndeAbfrage::oeffnen() {
 
     // The settings store falls back to (0, 0, 139) for a missing or invalid colour.
     meldungFarbe_ = speicher_.abfrageLaden().meldungFarbe;
+    meldungGespeichert_ = speicher_.gespeicherteFarben().meldung;
     neuZeichnen(beurteilungId);
 
     setzeText(anzahlTextId, "Anzahl " + art_ + ":");
@@ -43,6 +44,7 @@ void EndeAbfrage::datenAustauschen(Datenaustausch& austausch) {
 
 Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     std::optional<QColor> text;
+    bool vorgabe = true;
     switch (id) {
     case richtigId:
         text = QColor(0, 128, 0);
@@ -52,6 +54,7 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
         break;
     case beurteilungId:
         text = alsQColor(meldungFarbe_);
+        vorgabe = !meldungGespeichert_;
         break;
     default:
         return Dialog::beschriftungsfarben(id);
@@ -59,7 +62,7 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     // Transparent text and no fill of its own: the value stands on what the frame paints
     // behind it, like the labels beside it. A face-colour fill would show as a lighter box
     // inside the frame, whose style shades its inside.
-    return Beschriftungsfarben{text, true, std::nullopt};
+    return Beschriftungsfarben{text, true, std::nullopt, vorgabe};
 }
 
 } // namespace quorvia

@@ -88,6 +88,7 @@ void Abfragefenster::oeffnen() {
     }
 
     einstellungen_ = speicher_.abfrageLaden();
+    gespeichert_ = speicher_.gespeicherteFarben();
     for (const int id : {ausdruck, meldungsfeld, loesung}) {
         neuZeichnen(id);
     }
@@ -155,6 +156,7 @@ void Abfragefenster::datenAustauschen(Datenaustausch& austausch) {
 
 Beschriftungsfarben Abfragefenster::beschriftungsfarben(int id) {
     std::optional<QColor> farbe;
+    bool vorgabe = true;
     switch (id) {
     case abfrageIds::richtig:
         farbe = QColor(0, 128, 0);
@@ -164,17 +166,20 @@ Beschriftungsfarben Abfragefenster::beschriftungsfarben(int id) {
         break;
     case abfrageIds::ausdruck:
         farbe = alsQColor(einstellungen_.ausdruckFarbe);
+        vorgabe = !gespeichert_.ausdruck;
         break;
     case abfrageIds::meldungsfeld:
         farbe = alsQColor(einstellungen_.meldungFarbe);
+        vorgabe = !gespeichert_.meldung;
         break;
     case abfrageIds::loesung:
         farbe = alsQColor(einstellungen_.loesungFarbe);
+        vorgabe = !gespeichert_.loesung;
         break;
     default:
         return {};
     }
-    return {farbe, true, palette().color(QPalette::Button)};
+    return {farbe, true, palette().color(QPalette::Button), vorgabe};
 }
 
 void Abfragefenster::anzeigen(const Abfrageanzeige& werte) {

@@ -116,6 +116,7 @@ private:
     std::string bis_;
 
     AbfrageEinstellungen einstellungen_;
+    GespeicherteFarben gespeichert_;
     Abfrageanzeige anzeige_;
     std::optional<Abfrageablauf> ablauf_;
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -813,6 +814,55 @@ TEST(Dialog, BeschriftungsfarbenVorJedemZeichnen) {
         EXPECT_TRUE(textfarbe) << "text of " << f.id << " not drawn in its colour";
     }
     EXPECT_NE(std::find(d.gefragt.begin(), d.gefragt.end(), 1018), d.gefragt.end());
+}
+
+// Default colours stay as they are on a light background and turn just light enough, in
+// their hue, on a dark one.
+TEST(Dialog, LesbareFarbeNurAufDunklemGrund) {
+    struct Fall {
+        QColor text, grund;
+        bool unveraendert;
+    };
+    const QColor dunkel(0x32, 0x32, 0x32);
+    const Fall faelle[] = {
+        {QColor(0, 0, 139), QColor(212, 208, 200), true}, // light: even below 4.5 unchanged
+        {QColor(255, 0, 0), QColor(240, 240, 240), true},
+        {QColor(255, 255, 255), dunkel, true}, // readable already
+        {QColor(255, 0, 0), Qt::black, true},
+        {QColor(0, 0, 0), dunkel, false},
+        {QColor(0, 0, 139), dunkel, false},
+        {QColor(0, 128, 0), dunkel, false},
+        {QColor(255, 0, 0), dunkel, false},
+        {QColor(0, 128, 0), QColor(0x60, 0x60, 0x60), false},
+    };
+    EXPECT_DOUBLE_EQ(kontrast(Qt::black, Qt::white), 21.0);
+    for (const Fall& f : faelle) {
+        const QColor l = lesbareFarbe(f.text, f.grund);
+        SCOPED_TRACE(f.text.name().toStdString() + " on " + f.grund.name().toStdString());
+        if (f.unveraendert) {
+            EXPECT_EQ(l, f.text);
+            continue;
+        }
+        EXPECT_GE(kontrast(l, f.grund), mindestkontrast);
+        EXPECT_LT(kontrast(l, f.grund), mindestkontrast + 0.3) << "lighter than needed";
+        EXPECT_NEAR(l.hslHue(), f.text.hslHue(), 2);
+    }
+}
+
+// Centred as a dialog is, but a window larger than the screen keeps its top-left corner
+// on it.
+TEST(Dialog, GrossesFensterBehaeltDieObereLinkeEckeAufDemSchirm) {
+    for (const QString& groesse : {QStringLiteral("100 60"), QStringLiteral("3000 2000")}) {
+        Dialog d(dialogvorlageLesen("dialog " + groesse + " \"Gross\"\n", QStringLiteral("test")));
+        d.show();
+        const QRect frei = d.screen()->availableGeometry();
+        SCOPED_TRACE(groesse.toStdString());
+        EXPECT_GE(d.x(), frei.left());
+        EXPECT_GE(d.y(), frei.top());
+        if (d.width() < frei.width()) {
+            EXPECT_NEAR(d.geometry().center().x(), frei.center().x(), 2);
+        }
+    }
 }
 
 TEST(Dialog, SchriftEinesSteuerelements) {

@@ -25,6 +25,9 @@
 #include <QShortcutEvent>
 #include <QShowEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quorvia {
 
 namespace {
@@ -40,6 +43,45 @@ QColor alsQColor(Farbe farbe) {
 
 Farbe alsFarbe(const QColor& farbe) {
     return rgb(farbe.red(), farbe.green(), farbe.blue());
+}
+
+namespace {
+
+double leuchtdichte(const QColor& farbe) {
+    const auto linear = [](double k) {
+        return k <= 0.04045 ? k / 12.92 : std::pow((k + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(farbe.redF()) + 0.7152 * linear(farbe.greenF()) +
+           0.0722 * linear(farbe.blueF());
+}
+
+} // namespace
+
+double kontrast(const QColor& a, const QColor& b) {
+    const double la = leuchtdichte(a);
+    const double lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor lesbareFarbe(const QColor& text, const QColor& hintergrund) {
+    const bool dunkel = kontrast(hintergrund, Qt::white) > kontrast(hintergrund, Qt::black);
+    if (!dunkel || kontrast(text, hintergrund) >= mindestkontrast) {
+        return text;
+    }
+    // The least lightness that reaches the contrast, so the hue stays as recognisable as
+    // it can; white always does on a dark background.
+    // Measured in the 8-bit colour the painter draws.
+    const QColor hsl = text.toHsl();
+    const auto mitHelligkeit = [&hsl](double helligkeit) {
+        return QColor(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), helligkeit).rgb());
+    };
+    double unten = hsl.lightnessF();
+    double oben = 1.0;
+    for (int schritt = 0; schritt < 20; ++schritt) {
+        const double mitte = (unten + oben) / 2;
+        (kontrast(mitHelligkeit(mitte), hintergrund) >= mindestkontrast ? oben : unten) = mitte;
+    }
+    return mitHelligkeit(oben);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -132,8 +174,15 @@ Dialog::~Dialog() {
 
 void Dialog::bauen() {
     fensterBauen();
+    Beschriftung* vorige = nullptr;
     for (const Steuerelementvorlage& e : vorlage_.elemente) {
         QWidget* w = steuerelementBauen(e, einheiten_.pixel(e.einheiten));
+        // A label right before a field names it, as in a dialog template: assistive
+        // technology reads it as the field's label.
+        if (vorige != nullptr && (e.art == Steuerart::Feld || e.art == Steuerart::Auswahl)) {
+            vorige->setBuddy(w);
+        }
+        vorige = qobject_cast<Beschriftung*>(w);
         if (e.unsichtbar) {
             w->hide();
         }
@@ -229,8 +278,9 @@ QWidget* Dialog::knopfBauen(const Steuerelementvorlage& e) {
 }
 
 QWidget* Dialog::radioBauen(const Steuerelementvorlage& e) {
+    // Auto-exclusive only so that assistive technology reports a radio button: within a
+    // button group the group alone decides exclusivity, focus and arrow keys.
     auto* r = new QRadioButton(e.text, flaeche_);
-    r->setAutoExclusive(false);
     // A group runs from a radio button marked as its start (or the first one) to the next.
     if (radiogruppe_ == nullptr || e.gruppenstart) {
         radiogruppe_ = new QButtonGroup(this);
@@ -492,8 +542,11 @@ void Dialog::showEvent(QShowEvent* ereignis) {
     if (zentrieren_ && !ereignis->spontaneous()) {
         zentrieren_ = false;
         if (const QScreen* s = screen()) {
+            // A window larger than the screen keeps its top-left corner, with the caption
+            // and the menu, on the screen, so that it can still be moved and used.
             const QRect frei = s->availableGeometry();
-            move(frei.center() - QPoint(width() / 2, height() / 2));
+            const QPoint mitte = frei.center() - QPoint(width() / 2, height() / 2);
+            move(std::max(mitte.x(), frei.left()), std::max(mitte.y(), frei.top()));
         }
     }
     QDialog::showEvent(ereignis);
