@@ -10,6 +10,7 @@
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/text.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace quorvia {
@@ -132,6 +134,55 @@ TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
         EXPECT_EQ(bild.pixelColor(p.x, p.y) == rot, p.imBild) << p.x << "," << p.y;
     }
     EXPECT_TRUE(antworten->meldungen.empty());
+}
+
+// The picture at twice the pixels beside the file is drawn on screens of scale 1.5 and
+// more, in the same place; the file itself alone decides whether there is a picture.
+TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
+    const QColor rot(255, 0, 0), gruen(0, 160, 0);
+    QByteArray gruenesBild;
+    {
+        QImage doppelt(20, 16, QImage::Format_RGB32);
+        doppelt.fill(gruen);
+        QBuffer puffer(&gruenesBild);
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && doppelt.save(&puffer, "PNG"));
+    }
+    struct Fall {
+        const char* name;
+        QByteArray einfach, doppelt; // empty: no such file
+        qreal skala;
+        std::optional<QColor> farbe; // empty: no picture at all
+    };
+    const Fall faelle[] = {
+        {"Skala1", test::rotesGif(), gruenesBild, 1.0, rot},
+        {"Skala2", test::rotesGif(), gruenesBild, 2.0, gruen},
+        {"Skala1_5", test::rotesGif(), gruenesBild, 1.5, gruen},
+        {"OhneDoppeltes", test::rotesGif(), {}, 2.0, rot},
+        {"DoppeltesKaputt", test::rotesGif(), QByteArray("kein Bild"), 2.0, rot},
+        {"NurDoppeltes", {}, gruenesBild, 2.0, std::nullopt},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Arbeitsordner ordner;
+        if (!f.einfach.isEmpty()) {
+            ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), f.einfach);
+        }
+        if (!f.doppelt.isEmpty()) {
+            ordner.schreiben(QStringLiteral("Bilder/Bustixkl@2x.gif"), f.doppelt);
+        }
+        AntwortenEingesetzt antworten;
+        Testfenster fenster(kleinesBild);
+        fenster.vorbereiten();
+        ASSERT_EQ(fenster.hatBild(), f.farbe.has_value());
+        if (!f.farbe) {
+            continue;
+        }
+        QImage ziel(fenster.flaeche()->size() * f.skala, QImage::Format_RGB32);
+        ziel.setDevicePixelRatio(f.skala);
+        fenster.flaeche()->render(&ziel);
+        // Inside the picture, which covers client pixels 20 to 29 by 20 to 27.
+        EXPECT_EQ(ziel.pixelColor(qRound(25 * f.skala), qRound(24 * f.skala)), *f.farbe);
+    }
 }
 
 TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
