@@ -1,19 +1,10 @@
 # quorvia_bibliothek(NAME QUELLEN <files...> ABHAENGIG <targets...>)
-# A static library of the given sources, with src/ as include root. While an area has no
-# sources yet it is an interface library, so the tree configures at every step.
+# A static library of the given sources, with src/ as include root.
 function(quorvia_bibliothek name)
     cmake_parse_arguments(ARG "" "" "QUELLEN;ABHAENGIG" ${ARGN})
-    set(cpp ${ARG_QUELLEN})
-    list(FILTER cpp INCLUDE REGEX "\\.cpp$")
-    if(cpp)
-        add_library(${name} STATIC ${ARG_QUELLEN})
-        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-        target_link_libraries(${name} PUBLIC ${ARG_ABHAENGIG})
-    else()
-        add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-        target_link_libraries(${name} INTERFACE ${ARG_ABHAENGIG})
-    endif()
+    add_library(${name} STATIC ${ARG_QUELLEN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_ABHAENGIG})
 endfunction()
 
 # quorvia_test(NAME QUELLEN <files...> ABHAENGIG <targets...>)

@@ -53,17 +53,16 @@ struct Zeiten {
     }
 };
 
-class StillesFenster : public AbfrageFenster {
+class StillesFenster : public Abfrageablauf::Fenster {
 public:
     std::string eingabe;
     void anzeigen(const Abfrageanzeige&) override {}
-    std::string eingabeHolen() override { return eingabe; }
     void warteAufWeiterAnzeigen(bool) override {}
     void eingabeFokussieren() override {}
     void pause(std::chrono::milliseconds) override {}
     void zusammenfassungZeigen(std::string_view, int, int, int) override {}
     void zurueckZumHauptmenue() override {}
-    void schliessenAnfordern() override {}
+    void fensterSchliessen() override {}
 };
 
 // A whole lesson-range query over the full course: every other answer wrong, so the
@@ -84,9 +83,9 @@ void ganzeAbfrage(benchmark::State& state) {
             f.eingabe =
                 n % 2 == 0 ? "vocabulum, verbum" + std::to_string(n) + " m. Akk." : "nescio";
             const auto t0 = Uhr::now();
-            a.bestaetigen(); // verdict and not-known update
+            a.bestaetigen(f.eingabe); // verdict and not-known update
             const auto t1 = Uhr::now();
-            a.bestaetigen(); // the next draw
+            a.bestaetigen(f.eingabe); // the next draw
             const auto t2 = Uhr::now();
             urteil.messen(t0, t1);
             weiter.messen(t1, t2);
@@ -113,9 +112,9 @@ void nichtGewusstAlleRichtig(benchmark::State& state) {
         while (!a.beendet()) {
             f.eingabe = liste.eintrag(a.aktuelleNummer()).lateinisch;
             const auto t0 = Uhr::now();
-            a.bestaetigen();
+            a.bestaetigen(f.eingabe);
             const auto t1 = Uhr::now();
-            a.bestaetigen();
+            a.bestaetigen(f.eingabe);
             urteil.messen(t0, t1);
         }
         benchmark::DoNotOptimize(ng.text().size());

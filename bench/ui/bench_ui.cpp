@@ -7,6 +7,7 @@
 #include "settings/einstellungsspeicher.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"
 
 #include <QCoreApplication>
@@ -83,7 +84,7 @@ void AbfragefensterBisZumErstenEintrag(benchmark::State& state) {
     ordner();
     const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
     for (auto _ : state) {
-        auto f = std::make_unique<Option211>();
+        auto f = std::make_unique<Abfragefenster>(optionsfensterTabelle[2]);
         f->bereichSetzen(1, letzte, "01", "50");
         f->vorbereiten();
         f->show();
@@ -100,7 +101,7 @@ void ListenansichtAllerWoerter(benchmark::State& state) {
     ordner();
     const int letzte = Lektionstabelle::letzterEintrag(Kursart::Woerter, "50");
     for (auto _ : state) {
-        auto f = std::make_unique<Option11>();
+        auto f = std::make_unique<Listenansicht>(optionsfensterTabelle[0]);
         f->bereichSetzen(1, letzte, "01", "50");
         f->vorbereiten();
         f->show();
@@ -129,7 +130,7 @@ void NichtGewusstAnsichtAllerWoerter(benchmark::State& state) {
     }
     DatenDatei::schreiben(std::string(pfade::ngWoerter), liste.text());
     for (auto _ : state) {
-        auto f = std::make_unique<Option12>();
+        auto f = std::make_unique<Listenansicht>(optionsfensterTabelle[1]);
         f->ladenUndPruefen();
         f->vorbereiten();
         f->show();

@@ -9,7 +9,7 @@
 #include "data/lektionstabelle.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/abfragefenster.h"
-#include "ui/listenansicht.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/text.h"
 
@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,18 +27,19 @@ namespace {
 using namespace quorvia;
 namespace fs = std::filesystem;
 
-template <class Fenster> int zeigen(Fenster& f, int sekunden, Kursart kurs, bool abfrage) {
-    f.bereichSetzen(1, Lektionstabelle::letzterEintrag(kurs, abfrage ? "01" : "50"), "01",
-                    abfrage ? "01" : "50");
-    QTimer::singleShot(sekunden * 1000, &f, [&f] { f.beenden(0); });
-    if constexpr (std::is_base_of_v<Abfragefenster, Fenster>) {
-        QTimer::singleShot(300, &f, [&f] {
-            f.template steuerelement<QLineEdit>(abfrageIds::eingabe)
-                ->setText(QStringLiteral("amo, amare"));
-            f.befehlAusloesen(abfrageIds::ok);
+int zeigen(const Optionszeile& zeile, int sekunden) {
+    const bool abfrage = zeile.abfrage != nullptr;
+    const std::unique_ptr<Optionsfenster> f = optionsfensterBauen(zeile);
+    f->bereichSetzen(1, Lektionstabelle::letzterEintrag(zeile.kurs, abfrage ? "01" : "50"), "01",
+                     abfrage ? "01" : "50");
+    QTimer::singleShot(sekunden * 1000, f.get(), [&f] { f->beenden(0); });
+    if (abfrage) {
+        QTimer::singleShot(300, f.get(), [&f] {
+            f->steuerelement<QLineEdit>(abfrageIds::eingabe)->setText(QStringLiteral("amo, amare"));
+            f->befehlAusloesen(abfrageIds::ok);
         });
     }
-    f.ausfuehren();
+    f->ausfuehren();
     return 0;
 }
 
@@ -67,22 +69,11 @@ int main(int argc, char** argv) {
     }
 
     Anwendung anwendung(argc, argv);
-    if (klasse == "Option211") {
-        Option211 f;
-        return zeigen(f, sekunden, Kursart::Woerter, true);
+    for (const Optionszeile& zeile : optionsfensterTabelle) {
+        if (zeile.klasse == klasse && zeile.quelle == Abfragequelle::Bereich) {
+            return zeigen(zeile, sekunden);
+        }
     }
-    if (klasse == "Option221") {
-        Option221 f;
-        return zeigen(f, sekunden, Kursart::Woerter, true);
-    }
-    if (klasse == "Option41") {
-        Option41 f;
-        return zeigen(f, sekunden, Kursart::Stammformen, true);
-    }
-    if (klasse == "Option31") {
-        Option31 f;
-        return zeigen(f, sekunden, Kursart::Stammformen, false);
-    }
-    Option11 f;
-    return zeigen(f, sekunden, Kursart::Woerter, false);
+    std::fprintf(stderr, "no lesson-range window %s\n", argv[1]);
+    return 2;
 }

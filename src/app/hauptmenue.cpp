@@ -1,78 +1,20 @@
 #include "app/hauptmenue.h"
 
-#include "settings/einstellungen.h"
-#include "ui/abfragefenster.h"
-#include "ui/listenansicht.h"
-#include "ui/plattform/anwendung.h"
+#include "settings/fenster/einstellungen.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
 
 #include <QPalette>
 
 #include <algorithm>
-#include <array>
+#include <memory>
 #include <string>
 #include <utility>
 
 namespace quorvia {
 
 using namespace hauptmenueIds;
-
-namespace {
-
-template <class Fenster>
-Optionsausgang bereichLaufen(Hauptmenue& menue, const Optionsziel& ziel, const Menuewahl& wahl) {
-    Fenster fenster;
-    fenster.bereichSetzen(Lektionstabelle::ersterEintrag(ziel.kurs, wahl.von),
-                          Lektionstabelle::letzterEintrag(ziel.kurs, wahl.bis), wahl.von, wahl.bis);
-    return menue.optionLaufen(fenster);
-}
-
-template <class Fenster>
-Optionsausgang nichtGewusstLaufen(Hauptmenue& menue, const Optionsziel&, const Menuewahl&) {
-    Fenster fenster;
-    if (!fenster.ladenUndPruefen()) {
-        return Optionsausgang::Leer;
-    }
-    return menue.optionLaufen(fenster);
-}
-
-namespace o = menueoption;
-namespace r = abfragerichtung;
-constexpr auto W = Kursart::Woerter;
-constexpr auto S = Kursart::Stammformen;
-
-// Option, not-known, direction -> window. The direction counts for word queries only.
-const std::array<Optionsziel, 10> optionsziele{{
-    {o::woerterAnsehen, false, r::keine, "Option11", W, "", &bereichLaufen<Option11>},
-    {o::woerterAnsehen, true, r::keine, "Option12", W, keineWoerterMeldung,
-     &nichtGewusstLaufen<Option12>},
-    {o::woerterAbfragen, false, r::deutschLatein, "Option211", W, "", &bereichLaufen<Option211>},
-    {o::woerterAbfragen, true, r::deutschLatein, "Option212", W, keineWoerterMeldung,
-     &nichtGewusstLaufen<Option212>},
-    {o::woerterAbfragen, false, r::lateinDeutsch, "Option221", W, "", &bereichLaufen<Option221>},
-    {o::woerterAbfragen, true, r::lateinDeutsch, "Option222", W, keineWoerterMeldung,
-     &nichtGewusstLaufen<Option222>},
-    {o::stammformenAnsehen, false, r::keine, "Option31", S, "", &bereichLaufen<Option31>},
-    {o::stammformenAnsehen, true, r::keine, "Option32", S, keineStammformenMeldung,
-     &nichtGewusstLaufen<Option32>},
-    {o::stammformenAbfragen, false, r::keine, "Option41", S, "", &bereichLaufen<Option41>},
-    {o::stammformenAbfragen, true, r::keine, "Option42", S, keineStammformenMeldung,
-     &nichtGewusstLaufen<Option42>},
-}};
-
-} // namespace
-
-const Optionsziel& optionszielFuer(const Menuewahl& wahl) {
-    for (const Optionsziel& ziel : optionsziele) {
-        if (ziel.option == wahl.option && ziel.nichtGewusst == (wahl.nichtGewusst != 0) &&
-            (ziel.richtung == abfragerichtung::keine || ziel.richtung == wahl.richtung)) {
-            return ziel;
-        }
-    }
-    // The radio groups always hold a choice; should none be set, the start choice serves.
-    return optionsziele[2];
-}
 
 Hauptmenue::Hauptmenue(EinstellungsSpeicher speicher, QWidget* eltern)
     : Bildfenster(QStringLiteral("Hauptmenue"), grossesBild, hauptmenueBefehle, eltern),
@@ -182,33 +124,26 @@ void Hauptmenue::okBefehl() {
     setzeSichtbar(laden, true);
     flaeche()->repaint();
 
-    const Optionsziel& ziel = optionszielFuer(wahl_);
-    const Optionsausgang ausgang = ziel.laufen(*this, ziel, wahl_);
-    switch (ausgang) {
-    case Optionsausgang::Leer:
+    const Optionszeile& zeile =
+        optionszeileFuer(wahl_.option, wahl_.nichtGewusst != 0, wahl_.richtung);
+    std::unique_ptr<Optionsfenster> fenster = optionsfensterBauen(zeile);
+    if (zeile.quelle == Abfragequelle::Bereich) {
+        fenster->bereichSetzen(Lektionstabelle::ersterEintrag(zeile.kurs, wahl_.von),
+                               Lektionstabelle::letzterEintrag(zeile.kurs, wahl_.bis), wahl_.von,
+                               wahl_.bis);
+    } else if (!fenster->ladenUndPruefen()) {
         setzeSichtbar(laden, false);
-        meldungZeigen(this, ziel.leerMeldung, Meldungssymbol::Information);
-        break;
-    case Optionsausgang::Zurueck:
+        meldungZeigen(this, zeile.leerMeldung, Meldungssymbol::Information);
+        return;
+    }
+    const bool zurueck = fenster->laufenUeber(*this);
+    fenster.reset(); // a query window writes its list now, before the menu shows
+    if (zurueck) {
         setzeSichtbar(laden, false);
         showNormal();
         activateWindow();
-        break;
-    case Optionsausgang::Ende:
-        break; // the window has asked the menu to close: the program ends
     }
-}
-
-void Hauptmenue::optionLaufBeginnen(Dialog& fenster) {
-    if (Anwendung* anwendung = Anwendung::instanz()) {
-        anwendung->setzeHauptfenster(&fenster);
-    }
-}
-
-void Hauptmenue::optionLaufEnde() {
-    if (Anwendung* anwendung = Anwendung::instanz()) {
-        anwendung->setzeHauptfenster(this);
-    }
+    // Otherwise the window has asked the menu to close: the program ends.
 }
 
 void Hauptmenue::einstellungenBefehl() {

@@ -1,11 +1,13 @@
 #pragma once
 
 // The main menu: the greeting, the large picture, the choice of option, lessons, the
-// not-known list and the direction, and the option windows it opens from there.
+// not-known list and the direction. Which option window a choice opens is the table's
+// business (ui/optionstabelle.h), how it runs the window's (ui/optionsfenster.h).
 
 #include "data/lektionstabelle.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/gemeinsam.h"
+#include "ui/optionsfenster.h"
 
 #include <string>
 #include <string_view>
@@ -31,21 +33,6 @@ inline constexpr int befehlOk = 130;
 inline constexpr int befehlEinstellungen = 131;
 } // namespace hauptmenueIds
 
-// The options in the order of their radio buttons.
-namespace menueoption {
-inline constexpr int woerterAnsehen = 0;
-inline constexpr int woerterAbfragen = 1;
-inline constexpr int stammformenAnsehen = 2;
-inline constexpr int stammformenAbfragen = 3;
-} // namespace menueoption
-
-// The directions of a word query, in the order of their radio buttons.
-namespace abfragerichtung {
-inline constexpr int deutschLatein = 0;
-inline constexpr int lateinDeutsch = 1;
-inline constexpr int keine = -1; // in the dispatch table: the direction does not count
-} // namespace abfragerichtung
-
 // What the pupil has chosen, as the menu holds it.
 struct Menuewahl {
     int option = menueoption::woerterAbfragen;
@@ -57,34 +44,6 @@ struct Menuewahl {
     friend bool operator==(const Menuewahl&, const Menuewahl&) = default;
 };
 
-class Hauptmenue;
-
-// How the run of an option window ended.
-enum class Optionsausgang {
-    Leer,    // a not-known list without records: the window never ran
-    Zurueck, // "Hauptmenü" or the end of a query: the menu comes back
-    Ende,    // any other close: the window has asked the menu to close
-};
-
-// One row of the dispatch table: which window serves a choice.
-struct Optionsziel {
-    int option;
-    bool nichtGewusst;
-    int richtung; // abfragerichtung::keine: the direction does not count
-    std::string_view klasse;
-    Kursart kurs;
-    std::string_view leerMeldung; // not-known windows: the text for an empty list
-    Optionsausgang (*laufen)(Hauptmenue& menue, const Optionsziel& ziel, const Menuewahl& wahl);
-};
-
-inline constexpr std::string_view keineWoerterMeldung =
-    "Zur Zeit sind keine nicht gewussten W\xF6rter vorhanden!";
-inline constexpr std::string_view keineStammformenMeldung =
-    "Zur Zeit sind keine nicht gewussten Stammformen vorhanden!";
-
-// The row of the dispatch table for a choice (the direction counts only for word queries).
-const Optionsziel& optionszielFuer(const Menuewahl& wahl);
-
 class Hauptmenue : public Bildfenster {
     Q_OBJECT
 public:
@@ -94,10 +53,6 @@ public:
 
     const Menuewahl& wahl() const { return wahl_; }
     const BegruessungsStil& begruessungsstil() const { return stil_; }
-
-    // Runs one option window modally as the application's main window and says how it
-    // ended. Used by the rows of the dispatch table.
-    template <class Fenster> Optionsausgang optionLaufen(Fenster& fenster);
 
 protected:
     void oeffnen() override;
@@ -113,8 +68,6 @@ private:
     void optionGeklickt(int id);
     void nichtGewusstGeklickt();
     void vonGeaendert();
-    void optionLaufBeginnen(Dialog& fenster);
-    void optionLaufEnde();
 
     EinstellungsSpeicher speicher_;
     Menuewahl wahl_;
@@ -123,13 +76,3 @@ private:
 };
 
 } // namespace quorvia
-
-// The template body needs only the two members every option window has.
-template <class Fenster>
-quorvia::Optionsausgang quorvia::Hauptmenue::optionLaufen(Fenster& fenster) {
-    fenster.menuefensterSetzen(this);
-    optionLaufBeginnen(fenster);
-    fenster.ausfuehren();
-    optionLaufEnde();
-    return fenster.zurueckZumMenue() ? Optionsausgang::Zurueck : Optionsausgang::Ende;
-}

@@ -198,6 +198,43 @@ Eintrag Eintragsliste::eintrag(int n) const {
     return {n, std::string(rautenEntfernen(lateinisch)), std::string(rautenEntfernen(deutsch))};
 }
 
+std::vector<Eintrag> Eintragsliste::eintraege(int erste, int letzte) const {
+    if (letzte < erste) {
+        return {};
+    }
+    // Where each wanted item's first marker line starts: one pass rather than one search
+    // from the start per item, so the whole course reads quickly.
+    const std::string_view text = text_;
+    const auto anzahl = static_cast<std::size_t>(letzte - erste + 1);
+    std::vector<std::size_t> anfang(anzahl, std::string_view::npos);
+    for (std::size_t pos = 0;;) {
+        const std::string_view zeile = naechstesToken(text, pos);
+        if (pos == std::string_view::npos) {
+            break;
+        }
+        const int n = markierungsNummer(zeile).value_or(0);
+        if (n >= 1 && n >= erste && n <= letzte) {
+            std::size_t& a = anfang[static_cast<std::size_t>(n - erste)];
+            if (a == std::string_view::npos) {
+                a = static_cast<std::size_t>(zeile.data() - text.data());
+            }
+        }
+    }
+    std::vector<Eintrag> eintraege(anzahl);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        std::size_t pos = anfang[i];
+        if (pos == std::string_view::npos) {
+            continue; // no such item: an empty one, as eintrag gives
+        }
+        naechstesToken(text, pos);
+        const std::string_view lateinisch = naechstesToken(text, pos);
+        const std::string_view deutsch = naechstesToken(text, pos);
+        eintraege[i] = {erste + static_cast<int>(i), std::string(rautenEntfernen(lateinisch)),
+                        std::string(rautenEntfernen(deutsch))};
+    }
+    return eintraege;
+}
+
 std::optional<int> Eintragsliste::nummerVon(std::string_view lateinisch,
                                             std::string_view deutsch) const {
     if (const auto fund = findeDatensatz(text_, lateinisch, deutsch)) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvia {
 
@@ -26,6 +27,8 @@ public:
 
     // Item n; an empty item (nummer 0, empty lines) when its marker is absent.
     Eintrag eintrag(int n) const;
+    // Items erste to letzte, each as eintrag(n) gives it, read in one pass over the text.
+    std::vector<Eintrag> eintraege(int erste, int letzte) const;
     // The number of the record whose two lines are exactly these.
     std::optional<int> nummerVon(std::string_view lateinisch, std::string_view deutsch) const;
     // Number of records, counted by probing markers 1, 2, ...

@@ -19,7 +19,7 @@ Zufallsquelle zufallAusUhr() {
 
 Abfrageablauf::Abfrageablauf(const Abfrageart& art, Eintragsliste quelle,
                              Eintragsliste& nichtGewusst, int erste, int letzte,
-                             const AbfrageEinstellungen& einstellungen, AbfrageFenster& fenster,
+                             const AbfrageEinstellungen& einstellungen, Fenster& fenster,
                              Zufallsquelle zufall)
     : art_(art), quelle_(std::move(quelle)), nichtGewusst_(nichtGewusst), erste_(erste),
       letzte_(letzte), einstellungen_(einstellungen), fenster_(fenster),
@@ -45,7 +45,7 @@ void Abfrageablauf::beginnen() {
         beendet_ = true;
         fenster_.anzeigen(anzeige_);
         fenster_.zurueckZumHauptmenue();
-        fenster_.schliessenAnfordern();
+        fenster_.fensterSchliessen();
         return;
     }
     const int r = ziehen();
@@ -64,22 +64,22 @@ void Abfrageablauf::beginnen() {
     fenster_.anzeigen(anzeige_);
 }
 
-void Abfrageablauf::bestaetigen() {
+void Abfrageablauf::bestaetigen(std::string eingabe) {
     if (beendet_) {
         return;
     }
     if (!einstellungen_.automatisch && wartetAufWeiter_) {
         weiter();
     } else {
-        auswerten();
+        auswerten(std::move(eingabe));
     }
 }
 
-void Abfrageablauf::auswerten() {
+void Abfrageablauf::auswerten(std::string eingabe) {
     if (beendet_) {
         return;
     }
-    anzeige_.eingabe = fenster_.eingabeHolen();
+    anzeige_.eingabe = std::move(eingabe);
     const Eintrag e = quelle_.eintrag(aktuelleNummer_);
     // A number without its record (nummer 0) has nothing to judge against and must not
     // put an empty pair on the not-known list: it counts as wrong and leaves the list alone.
@@ -130,10 +130,10 @@ void Abfrageablauf::weiter() {
         // Set before the modal summary so that nothing reaching the window from now on
         // runs on the finished loop.
         beendet_ = true;
-        fenster_.zusammenfassungZeigen(art_.artText, anzeige_.anzahlGesamt, anzeige_.anzahlRichtig,
-                                       anzeige_.anzahlFalsch);
+        fenster_.zusammenfassungZeigen(art_.artText(), anzeige_.anzahlGesamt,
+                                       anzeige_.anzahlRichtig, anzeige_.anzahlFalsch);
         fenster_.zurueckZumHauptmenue();
-        fenster_.schliessenAnfordern();
+        fenster_.fensterSchliessen();
         return;
     }
 

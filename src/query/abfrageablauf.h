@@ -23,21 +23,6 @@ struct Abfrageanzeige {
     std::string loesung;
 };
 
-// What the query loop needs of its window. The windows implement it; tests fake it.
-class AbfrageFenster {
-public:
-    virtual ~AbfrageFenster() = default;
-    virtual void anzeigen(const Abfrageanzeige& werte) = 0; // all fields to the controls
-    virtual std::string eingabeHolen() = 0;                 // the typed answer
-    virtual void warteAufWeiterAnzeigen(bool an) = 0;       // ">" and "&Weiter >", or back
-    virtual void eingabeFokussieren() = 0;
-    virtual void pause(std::chrono::milliseconds dauer) = 0; // automatic mode
-    virtual void zusammenfassungZeigen(std::string_view art, int gesamt, int richtig,
-                                       int falsch) = 0; // runs EndeAbfrage modally
-    virtual void zurueckZumHauptmenue() = 0;            // sets the back-to-menu flag
-    virtual void schliessenAnfordern() = 0;             // posts a close request
-};
-
 // Next raw random value; the loop maps it to an item number.
 using Zufallsquelle = std::function<std::uint32_t()>;
 // A generator seeded from the clock in seconds, as a query window opens.
@@ -46,15 +31,31 @@ Zufallsquelle zufallAusUhr();
 // The question-and-answer loop of one query window.
 class Abfrageablauf {
 public:
+    // What the loop needs of its window. The query windows implement it; tests fake it.
+    class Fenster {
+    public:
+        virtual ~Fenster() = default;
+        virtual void anzeigen(const Abfrageanzeige& werte) = 0; // all fields to the controls
+        virtual void warteAufWeiterAnzeigen(bool an) = 0;       // ">" and "&Weiter >", or back
+        virtual void eingabeFokussieren() = 0;
+        virtual void pause(std::chrono::milliseconds dauer) = 0; // automatic mode
+        virtual void zusammenfassungZeigen(std::string_view art, int gesamt, int richtig,
+                                           int falsch) = 0; // runs EndeAbfrage modally
+        virtual void zurueckZumHauptmenue() = 0;            // sets the back-to-menu flag
+        virtual void fensterSchliessen() = 0; // posts a close request unless one is on its way
+    };
+
     // quelle: where the items are read from; nichtGewusst: the list the verdicts edit
     // (owned by the window, saved when it is destroyed).
     Abfrageablauf(const Abfrageart& art, Eintragsliste quelle, Eintragsliste& nichtGewusst,
                   int erste, int letzte, const AbfrageEinstellungen& einstellungen,
-                  AbfrageFenster& fenster, Zufallsquelle zufall);
+                  Fenster& fenster, Zufallsquelle zufall);
 
     void beginnen();
-    void bestaetigen();
-    void auswerten();
+    // The pupil confirmed with this answer typed: judged, or on to the next item while the
+    // verdict is shown.
+    void bestaetigen(std::string eingabe);
+    void auswerten(std::string eingabe);
     void weiter();
 
     const Abfrageanzeige& anzeige() const noexcept { return anzeige_; }
@@ -75,7 +76,7 @@ private:
     int erste_;
     int letzte_;
     AbfrageEinstellungen einstellungen_;
-    AbfrageFenster& fenster_;
+    Fenster& fenster_;
     Zufallsquelle zufall_;
 
     Abfrageanzeige anzeige_;

@@ -127,6 +127,17 @@ void infoBefehl(QWidget* fenster) {
 }
 
 // ---------------------------------------------------------------------------------------
+// Looks
+
+void fettSetzen(Dialog& fenster, std::initializer_list<int> ids) {
+    for (const int id : ids) {
+        Schriftbeschreibung schrift = fenster.schrift(id);
+        schrift.gewicht = fettGewicht;
+        fenster.setzeSchrift(id, schrift);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
 // Bildfenster
 
 Bildfenster::Bildfenster(const QString& vorlagenname, Bildangabe bild, GemeinsameBefehle befehle,

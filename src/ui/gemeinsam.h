@@ -3,9 +3,9 @@
 // What every window of the program shares: the exit, help, web site and about commands,
 // the picture in the upper left corner with its one-time failure message, and the icon.
 //
-//   class Option11 : public quorvia::Bildfenster {
+//   class Beispiel : public quorvia::Bildfenster {
 //   public:
-//       Option11() : Bildfenster(QStringLiteral("Option11"), kleinesBild, option11Befehle) {}
+//       Beispiel() : Bildfenster(QStringLiteral("Hauptmenue"), grossesBild, hauptmenueBefehle) {}
 //   protected:
 //       void oeffnen() override { ...; bildLaden(); ... }
 //       void befehl(int id) override {
@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -87,16 +88,6 @@ struct GemeinsameBefehle {
 };
 
 inline constexpr GemeinsameBefehle hauptmenueBefehle{132, 1001, 133, 134, 135};
-inline constexpr GemeinsameBefehle option11Befehle{166, 1001, 167, 168, 169};
-inline constexpr GemeinsameBefehle option12Befehle{172, 1001, 173, 174, 175};
-inline constexpr GemeinsameBefehle option211Befehle{139, 1002, 140, 141, 142};
-inline constexpr GemeinsameBefehle option212Befehle{146, 1002, 147, 148, 149};
-inline constexpr GemeinsameBefehle option221Befehle{153, 1002, 154, 155, 156};
-inline constexpr GemeinsameBefehle option222Befehle{160, 1002, 161, 162, 163};
-inline constexpr GemeinsameBefehle option31Befehle{178, 1001, 179, 180, 181};
-inline constexpr GemeinsameBefehle option32Befehle{184, 1001, 185, 186, 187};
-inline constexpr GemeinsameBefehle option41Befehle{191, 1002, 192, 193, 194};
-inline constexpr GemeinsameBefehle option42Befehle{198, 1002, 199, 200, 201};
 
 // Exit: posts a close request to the window; its closing runs after the current handler.
 void beendenBefehl(Dialog& fenster);
@@ -122,6 +113,17 @@ void websiteBefehl();
 
 // About: the about box, run modally over the window and discarded.
 void infoBefehl(QWidget* fenster);
+
+// ---------------------------------------------------------------------------------------
+// Looks the windows share
+
+inline constexpr int fettGewicht = 700;
+// Makes the controls' fonts bold, keeping face and size.
+void fettSetzen(Dialog& fenster, std::initializer_list<int> ids);
+
+// The counters of right and wrong answers.
+inline constexpr Farbe farbeRichtig = rgb(0, 128, 0);
+inline constexpr Farbe farbeFalsch = rgb(255, 0, 0);
 
 // ---------------------------------------------------------------------------------------
 // A window with the picture in its upper left corner and the program icon: the main

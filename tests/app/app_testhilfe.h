@@ -8,7 +8,7 @@
 #include "data/lektionstabelle.h"
 #include "data/nichtgewusstliste.h"
 #include "data/pfade.h"
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 #include "ui/plattform/dialog.h"
 
 #include <QApplication>

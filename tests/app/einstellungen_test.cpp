@@ -1,7 +1,7 @@
 // The settings dialog: what it shows when it opens, the choosers and the pause spin, the
 // defaults button, and that only "&OK" writes, reporting a failed save as a failure.
 
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "settings/inidatei.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/steuerelemente.h"

@@ -13,7 +13,7 @@
 #include "data/datendatei.h"
 #include "data/eintragsliste.h"
 #include "data/pfade.h"
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/gemeinsam.h"
 #include "ui/hilfe.h"

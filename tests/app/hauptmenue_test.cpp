@@ -5,8 +5,8 @@
 #include "app/hauptmenue.h"
 
 #include "app_testhilfe.h"
-#include "query/endeabfrage.h"
-#include "settings/einstellungen.h"
+#include "query/fenster/endeabfrage.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
@@ -270,14 +270,16 @@ TEST_P(Verteiler, OkOpensTheWindowOfTheChoice) {
     bool hauptfenster = false;
     t::beimNaechstenDialog([&](Dialog* d) {
         ASSERT_NE(d, nullptr);
-        klasse = d->metaObject()->className();
+        const auto* fenster = qobject_cast<Optionsfenster*>(d);
+        ASSERT_NE(fenster, nullptr);
+        klasse = fenster->zeile().klasse;
         titel = d->titel();
         hauptfenster = Anwendung::instanz()->hauptfenster() == d;
         const bool ansicht = qobject_cast<Listenansicht*>(d) != nullptr;
         t::klicken(*d, ansicht ? ansichtIds::hauptmenue : abfrageIds::hauptmenue);
     });
     t::klicken(m, hauptmenueIds::ok);
-    EXPECT_EQ(klasse, std::string("quorvia::") + p.klasse);
+    EXPECT_EQ(klasse, p.klasse);
     EXPECT_EQ(titel, p.titel);
     EXPECT_TRUE(hauptfenster) << "the option window is the main window while it runs";
     EXPECT_EQ(Anwendung::instanz()->hauptfenster(), &m);

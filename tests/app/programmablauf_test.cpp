@@ -7,9 +7,10 @@
 
 #include "app_testhilfe.h"
 #include "data/nichtgewusstliste.h"
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform_testhilfe.h"
 
 #include <gtest/gtest.h>
@@ -72,9 +73,9 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
     std::string klasse;
     const int status = starten([&](Hauptmenue& m) {
         oeffnen(m, [&](Dialog& d) {
-            klasse = d.metaObject()->className();
             auto* q = qobject_cast<Abfragefenster*>(&d);
             ASSERT_NE(q, nullptr);
+            klasse = q->zeile().klasse;
             EXPECT_EQ(q->ablauf()->anzeige().anzahlGesamt, 30);
             // Every item once: a wrong answer, then on to the next.
             for (int i = 0; i < 30 && !q->ablauf()->beendet(); ++i) {
@@ -89,7 +90,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
         t::klicken(m, hauptmenueIds::beenden);
     });
     erwarteEnde(status);
-    EXPECT_EQ(klasse, "quorvia::Option211");
+    EXPECT_EQ(klasse, "Option211");
     std::set<int> einsBisDreissig;
     for (int n = 1; n <= 30; ++n) {
         einsBisDreissig.insert(n);
@@ -320,10 +321,8 @@ TEST_P(BeendenImOptionsfenster, EndsTheProgram) {
         t::klicken(m, p.radio);
         oeffnen(m, [&](Dialog& d) {
             const auto* ansicht = qobject_cast<Listenansicht*>(&d);
-            const auto* abfrage = qobject_cast<Abfragefenster*>(&d);
             if (p.ueberMenue) {
-                t::menue(d, ansicht != nullptr ? ansicht->art().befehle.beenden
-                                               : abfrage->art().befehlBeenden());
+                t::menue(d, qobject_cast<Optionsfenster*>(&d)->zeile().befehle().beenden);
             } else {
                 t::klicken(d, ansicht != nullptr ? ansichtIds::beenden : abfrageIds::beenden);
             }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace quorvia {
@@ -124,6 +126,22 @@ TEST(Eintragsliste, LayoutVariantsReadTheSame) {
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(Eintragsliste(f.text).eintrag(f.n), f.erwartet) << f.name;
+    }
+}
+
+// A range read gives each item as eintrag(n) does, also in odd texts: numbers out of order
+// and twice, one missing, a leading zero, marker-like text in a line, a marker at the end.
+TEST(Eintragsliste, RangeReadsAsEachItem) {
+    const Eintragsliste odd("\r\n" + datensatz(2, "b", "B") + datensatz(1, "a", "A") +
+                            datensatz(3, "c#3#", "#4#C") + datensatz(2, "b2", "B2") +
+                            "#05#\r\n#x#\r\n#X#\r\n\r\n" + datensatz(6, "f", "F") + "#7#");
+    const std::vector<std::pair<int, int>> bereiche{{1, 8}, {2, 3}, {6, 6}, {4, 3}};
+    for (const auto& [erste, letzte] : bereiche) {
+        const std::vector<Eintrag> gelesen = odd.eintraege(erste, letzte);
+        ASSERT_EQ(gelesen.size(), static_cast<std::size_t>(std::max(0, letzte - erste + 1)));
+        for (int n = erste; n <= letzte; ++n) {
+            EXPECT_EQ(gelesen[static_cast<std::size_t>(n - erste)], odd.eintrag(n)) << n;
+        }
     }
 }
 

@@ -59,7 +59,7 @@ std::string kursText(Kursart art) {
     return kurs;
 }
 
-class SkriptFenster : public AbfrageFenster {
+class SkriptFenster : public Abfrageablauf::Fenster {
 public:
     std::string eingabe;
     int pausen = 0;
@@ -67,13 +67,12 @@ public:
     bool schliessen = false;
 
     void anzeigen(const Abfrageanzeige&) override {}
-    std::string eingabeHolen() override { return eingabe; }
     void warteAufWeiterAnzeigen(bool) override {}
     void eingabeFokussieren() override {}
     void pause(std::chrono::milliseconds) override { ++pausen; }
     void zusammenfassungZeigen(std::string_view, int, int, int) override { ++zusammenfassungen; }
     void zurueckZumHauptmenue() override {}
-    void schliessenAnfordern() override { schliessen = true; }
+    void fensterSchliessen() override { schliessen = true; }
 };
 
 // The not-known list of one kind as it must be: pairs in the order they were added.
@@ -132,7 +131,8 @@ public:
 
     // One window: open, answer, close. False once the saved list disagrees with the model.
     testing::AssertionResult eineSitzung() {
-        const Abfrageart& art = abfragearten[wuerfeln(0, 5)];
+        const int artNummer = wuerfeln(0, 5);
+        const Abfrageart& art = abfragearten[static_cast<std::size_t>(artNummer)];
         Modell& modell = art.kurs == Kursart::Woerter ? woerter_ : stammformen_;
         NichtGewusstListe liste(art.kurs);
 
@@ -185,13 +185,13 @@ public:
                               : sicherFalsch ? std::string("nescio")
                                              : rauschen(loesung);
             const int falschVorher = ablauf.anzeige().anzahlFalsch;
-            ablauf.bestaetigen();
+            ablauf.bestaetigen(fenster.eingabe);
             ++beantwortet;
             ++zaehler_.antworten;
             const bool falsch = ablauf.anzeige().anzahlFalsch > falschVorher;
             if ((sicherRichtig && falsch) || (sicherFalsch && !falsch)) {
                 return testing::AssertionFailure()
-                       << art.klasse << ": \"" << fenster.eingabe << "\" judged "
+                       << "query kind " << artNummer << ": \"" << fenster.eingabe << "\" judged "
                        << (falsch ? "wrong" : "right") << " against \"" << loesung << "\"";
             }
             const Paar paar{e.lateinisch, e.deutsch};
@@ -208,7 +208,7 @@ public:
                 if (wuerfeln(0, 40) == 0) {
                     break;
                 }
-                ablauf.bestaetigen();
+                ablauf.bestaetigen(fenster.eingabe);
             }
         }
         if (!ablauf.beendet()) {
@@ -218,7 +218,7 @@ public:
 
         NichtGewusstListe naechste(art.kurs);
         naechste.fuerBereichLaden();
-        return stimmtMitModell(naechste.liste(), modell) << " after " << art.klasse;
+        return stimmtMitModell(naechste.liste(), modell) << " after query kind " << artNummer;
     }
 
     const Zaehler& zaehler() const { return zaehler_; }

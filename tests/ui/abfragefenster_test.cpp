@@ -41,12 +41,12 @@ struct Pausen {
 
 template <class Basis> class Beobachtet : public Basis {
 public:
-    explicit Beobachtet(Pausen& pausen) : pausen_(pausen) {}
+    Beobachtet(const Optionszeile& zeile, Pausen& pausen) : Basis(zeile), pausen_(pausen) {}
 
 protected:
     void pause(std::chrono::milliseconds dauer) override {
         pausen_.blicke.push_back(
-            {dauer, this->text(abfrageIds::ok), this->menuetext(this->art().befehlOk())});
+            {dauer, this->text(abfrageIds::ok), this->menuetext(this->zeile().befehlOk())});
         if (pausen_.beiBeginn) {
             pausen_.beiBeginn();
         }
@@ -57,36 +57,19 @@ private:
     Pausen& pausen_;
 };
 
-template <class T>
-std::unique_ptr<Abfragefenster> bauen(Pausen& pausen, int erste, int letzte, const std::string& von,
-                                      const std::string& bis) {
-    auto f = std::make_unique<Beobachtet<T>>(pausen);
-    if constexpr (requires { f->bereichSetzen(erste, letzte, von, bis); }) {
-        f->bereichSetzen(erste, letzte, von, bis);
+// A window of the named row; range windows get the items of lessons von to bis.
+std::unique_ptr<Abfragefenster> fensterFuer(std::string_view klasse, Pausen& pausen,
+                                            const std::string& von = "01",
+                                            const std::string& bis = "01") {
+    const Optionszeile& zeile = zeileVon(klasse);
+    auto f = std::make_unique<Beobachtet<Abfragefenster>>(zeile, pausen);
+    if (zeile.quelle == Abfragequelle::Bereich) {
+        f->bereichSetzen(Lektionstabelle::ersterEintrag(zeile.kurs, von),
+                         Lektionstabelle::letzterEintrag(zeile.kurs, bis), von, bis);
     } else {
         EXPECT_TRUE(f->ladenUndPruefen());
     }
     return f;
-}
-
-// A window of the named class; range windows get the items of lessons von to bis.
-std::unique_ptr<Abfragefenster> fensterFuer(std::string_view klasse, Pausen& pausen,
-                                            const std::string& von = "01",
-                                            const std::string& bis = "01") {
-    const Kursart kurs = abfrageartVon(klasse).kurs;
-    const int erste = Lektionstabelle::ersterEintrag(kurs, von);
-    const int letzte = Lektionstabelle::letzterEintrag(kurs, bis);
-    if (klasse == "Option211")
-        return bauen<Option211>(pausen, erste, letzte, von, bis);
-    if (klasse == "Option212")
-        return bauen<Option212>(pausen, erste, letzte, von, bis);
-    if (klasse == "Option221")
-        return bauen<Option221>(pausen, erste, letzte, von, bis);
-    if (klasse == "Option222")
-        return bauen<Option222>(pausen, erste, letzte, von, bis);
-    if (klasse == "Option41")
-        return bauen<Option41>(pausen, erste, letzte, von, bis);
-    return bauen<Option42>(pausen, erste, letzte, von, bis);
 }
 
 void abarbeiten() {
@@ -126,7 +109,7 @@ protected:
             QTest::keyClick(feld(f), Qt::Key_Return);
             break;
         case Weg::Menue:
-            f.menuepunkt(f.art().befehlOk())->trigger();
+            f.menuepunkt(f.zeile().befehlOk())->trigger();
             break;
         }
     }
@@ -195,13 +178,13 @@ TEST_P(GanzeAbfrage, FragtJedenEintragEinmalUndSchreibtDieFalschen) {
         EXPECT_EQ(f->text(abfrageIds::falsch), std::to_string(static_cast<int>(falsche.size())));
         EXPECT_EQ(f->text(abfrageIds::eingabe), antwort);
         EXPECT_EQ(f->text(abfrageIds::ok), weiterKnopfText);
-        EXPECT_EQ(f->menuetext(art.befehlOk()), weiterMenueText);
+        EXPECT_EQ(f->menuetext(f->zeile().befehlOk()), weiterMenueText);
         EXPECT_EQ(f->focusWidget(), feld(*f));
 
         bestaetigen(*f, weg);
         if (k + 1 < gesamt) {
             EXPECT_EQ(f->text(abfrageIds::ok), okText);
-            EXPECT_EQ(f->menuetext(art.befehlOk()), okText);
+            EXPECT_EQ(f->menuetext(f->zeile().befehlOk()), okText);
             EXPECT_EQ(f->text(abfrageIds::eingabe), "");
             EXPECT_EQ(f->text(abfrageIds::meldungsfeld), "");
             EXPECT_EQ(f->text(abfrageIds::loesung), "");
@@ -213,7 +196,7 @@ TEST_P(GanzeAbfrage, FragtJedenEintragEinmalUndSchreibtDieFalschen) {
     EXPECT_TRUE(pausen.blicke.empty());
     ASSERT_EQ(zusammenfassungen.liste.size(), 1u);
     EXPECT_EQ(zusammenfassungen.liste[0],
-              (Zusammenfassungen::Werte{std::string(art.artText), gesamt, richtig,
+              (Zusammenfassungen::Werte{std::string(art.artText()), gesamt, richtig,
                                         static_cast<int>(falsche.size())}));
     EXPECT_TRUE(f->istBeendet());
     EXPECT_TRUE(f->zurueckZumMenue());
@@ -255,7 +238,7 @@ class NichtGewusstAbfrage : public AbfragefensterTest,
 
 TEST_P(NichtGewusstAbfrage, BehaeltNurDieFalschBeantworteten) {
     const NichtGewusstLauf& lauf = GetParam();
-    const Kursart kurs = abfrageartVon(lauf.klasse).kurs;
+    const Kursart kurs = zeileVon(lauf.klasse).kurs;
     DatenDatei::schreiben(ngPfad(kurs), nichtGewusstText(kurs, lauf.liste));
 
     auto f = fensterFuer(lauf.klasse, pausen);
@@ -305,7 +288,7 @@ TEST_P(AbfrageZustaende, KnopfUndMenuepunkt) {
     ordner.einstellungen(e);
 
     auto f = fensterFuer("Option211", pausen);
-    const int ok = f->art().befehlOk();
+    const int ok = f->zeile().befehlOk();
     oeffnen(*f);
     EXPECT_EQ(f->text(abfrageIds::ok), okText);
     EXPECT_EQ(f->menuetext(ok), okText);
@@ -392,7 +375,7 @@ TEST_F(AbfragefensterTest, SchliessenInDerPauseFragtNichtWeiter) {
     ordner.einstellungen(e);
     pausen.ersatz.reset();
 
-    auto f = std::make_unique<Beobachtet<Option211>>(pausen);
+    auto f = std::make_unique<Beobachtet<Abfragefenster>>(zeileVon("Option211"), pausen);
     f->bereichSetzen(31, 31, "02", "02"); // one item: the next step would be the summary
     oeffnen(*f);
     const std::string ausdruck = f->text(abfrageIds::ausdruck);
@@ -458,13 +441,13 @@ TEST_P(AbfrageAusgaenge, SchreibenDieListe) {
         f->steuerelement<QPushButton>(abfrageIds::hauptmenue)->click();
         break;
     case Ausgang::HauptmenueMenue:
-        f->menuepunkt(art.befehlHauptmenue())->trigger();
+        f->menuepunkt(f->zeile().befehlHauptmenue())->trigger();
         break;
     case Ausgang::BeendenKnopf:
         f->steuerelement<QPushButton>(abfrageIds::beenden)->click();
         break;
     case Ausgang::BeendenMenue:
-        f->menuepunkt(art.befehlBeenden())->trigger();
+        f->menuepunkt(f->zeile().befehle().beenden)->trigger();
         break;
     case Ausgang::Schliessfeld:
         f->close();

@@ -3,7 +3,7 @@
 
 #include "gemeinsam_testhilfe.h"
 
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 #include "ui/plattform/text.h"
 
 #include <QImage>

@@ -7,8 +7,9 @@
 #include "data/datendatei.h"
 #include "data/lektionstabelle.h"
 #include "data/pfade.h"
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 #include "settings/einstellungsspeicher.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/text.h"
@@ -70,6 +71,17 @@ inline std::string nichtGewusstText(Kursart kurs, const std::vector<int>& nummer
         t += datensatz(++marke, lateinVon(kurs, n), deutschVon(kurs, n));
     }
     return t;
+}
+
+// The table row of the window the tests name by its class ("Option211").
+inline const Optionszeile& zeileVon(std::string_view klasse) {
+    for (const Optionszeile& zeile : optionsfensterTabelle) {
+        if (zeile.klasse == klasse) {
+            return zeile;
+        }
+    }
+    ADD_FAILURE() << "no option window " << klasse;
+    return optionsfensterTabelle.front();
 }
 
 inline std::string ngPfad(Kursart kurs) {

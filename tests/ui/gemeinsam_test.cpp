@@ -7,6 +7,7 @@
 #include "data/datendatei.h"
 #include "ui/gemeinsam.h"
 #include "ui/hilfe.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/text.h"
 
@@ -31,6 +32,11 @@ namespace {
 using test::Antworten;
 using test::AntwortenEingesetzt;
 using test::Arbeitsordner;
+
+// The shared commands of three option windows, as their table rows derive them.
+const GemeinsameBefehle option211Befehle = optionsfensterTabelle[2].befehle();
+const GemeinsameBefehle option31Befehle = optionsfensterTabelle[6].befehle();
+const GemeinsameBefehle option42Befehle = optionsfensterTabelle[9].befehle();
 
 Dialogvorlage testvorlage() {
     Dialogvorlage v;

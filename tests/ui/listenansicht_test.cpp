@@ -21,28 +21,17 @@ void abarbeiten() {
     }
 }
 
-template <class T>
-std::unique_ptr<Listenansicht> bauen(Kursart kurs, std::string von, std::string bis) {
-    auto f = std::make_unique<T>();
-    if constexpr (requires { f->bereichSetzen(1, 1, von, bis); }) {
-        f->bereichSetzen(Lektionstabelle::ersterEintrag(kurs, von),
-                         Lektionstabelle::letzterEintrag(kurs, bis), von, bis);
+std::unique_ptr<Listenansicht> ansichtFuer(std::string_view klasse, std::string von = "01",
+                                           std::string bis = "01") {
+    const Optionszeile& zeile = zeileVon(klasse);
+    auto f = std::make_unique<Listenansicht>(zeile);
+    if (zeile.quelle == Abfragequelle::Bereich) {
+        f->bereichSetzen(Lektionstabelle::ersterEintrag(zeile.kurs, von),
+                         Lektionstabelle::letzterEintrag(zeile.kurs, bis), von, bis);
     } else {
         EXPECT_TRUE(f->ladenUndPruefen());
     }
     return f;
-}
-
-std::unique_ptr<Listenansicht> ansichtFuer(std::string_view klasse, std::string von = "01",
-                                           std::string bis = "01") {
-    const Kursart kurs = ansichtsartVon(klasse).kurs;
-    if (klasse == "Option11")
-        return bauen<Option11>(kurs, von, bis);
-    if (klasse == "Option12")
-        return bauen<Option12>(kurs, von, bis);
-    if (klasse == "Option31")
-        return bauen<Option31>(kurs, von, bis);
-    return bauen<Option32>(kurs, von, bis);
 }
 
 class ListenansichtTest : public ::testing::Test {
@@ -85,7 +74,7 @@ class AnsichtZeilen : public ListenansichtTest, public ::testing::WithParamInter
 
 TEST_P(AnsichtZeilen, JedeZeileMitIhrerLektion) {
     const Zeilenfall& fall = GetParam();
-    const Kursart kurs = ansichtsartVon(fall.klasse).kurs;
+    const Kursart kurs = zeileVon(fall.klasse).kurs;
     if (!fall.nichtGewusst.empty()) {
         DatenDatei::schreiben(ngPfad(kurs), nichtGewusstText(kurs, fall.nichtGewusst));
     }
@@ -146,7 +135,7 @@ TEST_F(ListenansichtTest, ZeilenLesenWieEintrag) {
                              "#05#\r\n#x#\r\n#X#\r\n\r\n" + datensatz(6, "f", "F") + "#7#";
     DatenDatei::schreiben(std::string(pfade::woerter), text);
     const Eintragsliste kurs(text);
-    Option11 f;
+    Listenansicht f(zeileVon("Option11"));
     f.bereichSetzen(1, 8, "01", "01");
     oeffnen(f);
     ASSERT_EQ(f.zeilenAnzahl(ansichtIds::liste), 8);

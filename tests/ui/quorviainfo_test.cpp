@@ -3,6 +3,7 @@
 #include "gemeinsam_testhilfe.h"
 
 #include "ui/gemeinsam.h"
+#include "ui/optionstabelle.h"
 #include "ui/plattform/text.h"
 #include "ui/quorviainfo.h"
 
@@ -36,7 +37,8 @@ Dialogvorlage fenstervorlage() {
 
 // Every window's about command runs the box modally over it and comes back to it.
 TEST(QuorviaInfo, TheAboutCommandRunsTheBoxOverTheWindowAndReturnsToIt) {
-    for (const GemeinsameBefehle befehle : {hauptmenueBefehle, option222Befehle}) {
+    for (const GemeinsameBefehle befehle :
+         {hauptmenueBefehle, optionsfensterTabelle[5].befehle()}) {
         SCOPED_TRACE(befehle.info);
         Bildfenster fenster(fenstervorlage(), grossesBild, befehle);
         std::string gesehen;

@@ -1,5 +1,6 @@
-#include "settings/einstellungen.h"
+#include "settings/fenster/einstellungen.h"
 
+#include "ui/gemeinsam.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
 
@@ -39,11 +40,7 @@ void Einstellungen::oeffnen() {
     datenSchreiben();
     pauseFreigeben();
 
-    for (const int probe : {ausdruckProbe, meldungProbe, loesungProbe}) {
-        Schriftbeschreibung fett = schrift(probe);
-        fett.gewicht = 700;
-        setzeSchrift(probe, fett);
-    }
+    fettSetzen(*this, {ausdruckProbe, meldungProbe, loesungProbe});
     drehbereichSetzen(pauseDreh, kuerzestePause, laengstePause);
 }
 

@@ -1,6 +1,7 @@
-#include "query/endeabfrage.h"
+#include "query/fenster/endeabfrage.h"
 
 #include "query/bewertung.h"
+#include "ui/gemeinsam.h"
 
 namespace quorvia {
 
@@ -19,11 +20,7 @@ void EndeAbfrage::oeffnen() {
 
     setzeText(anzahlTextId, "Anzahl " + art_ + ":");
 
-    for (const int id : {gesamtId, richtigId, falschId, quoteId, beurteilungId}) {
-        Schriftbeschreibung fett = schrift(id);
-        fett.gewicht = 700;
-        setzeSchrift(id, fett);
-    }
+    fettSetzen(*this, {gesamtId, richtigId, falschId, quoteId, beurteilungId});
 
     // The wrong count does not enter the rate.
     const Bewertung bewertung = bewerten(gesamt_, richtig_);
@@ -47,10 +44,10 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     bool vorgabe = true;
     switch (id) {
     case richtigId:
-        text = QColor(0, 128, 0);
+        text = alsQColor(farbeRichtig);
         break;
     case falschId:
-        text = QColor(255, 0, 0);
+        text = alsQColor(farbeFalsch);
         break;
     case beurteilungId:
         text = alsQColor(meldungFarbe_);
