@@ -33,6 +33,6 @@ ziel=$(cd "$ziel" && pwd)
 programm=$(cd "$bau/bin" && pwd)/quorvia_fensterfotos
 
 cd "$arbeit"
-# -a picks a free display; the screen is large enough for the widest window.
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$programm" "$ziel"
+# -a picks a free display; the screen is large enough for a query with the help beside it.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1024x24 -dpi 96" "$programm" "$ziel"
 echo "Bilder in $ziel"

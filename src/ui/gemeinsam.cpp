@@ -94,13 +94,25 @@ QString hilfedateiFuer(const QString& programmpfad) {
     return programmpfad + QStringLiteral(".HLP");
 }
 
+QString mitgelieferteDatei(const QString& nebenDemProgramm, const QString& imDatenordner) {
+    if (!QFileInfo(nebenDemProgramm).isFile() && QFileInfo(imDatenordner).isFile()) {
+        return imDatenordner;
+    }
+    return nebenDemProgramm;
+}
+
+QString datenordner() {
+    return QStringLiteral(QUORVIA_DATENORDNER);
+}
+
 QString hilfedatei() {
-    return hilfedateiFuer(QCoreApplication::applicationFilePath());
+    return mitgelieferteDatei(hilfedateiFuer(QCoreApplication::applicationFilePath()),
+                              datenordner() + QStringLiteral("/quorvia.HLP"));
 }
 
 void hilfeBefehl(QWidget& fenster) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gezeigt = Hilfefenster::zeigen(fenster.window(), hilfedatei());
+    const bool gezeigt = Hilfefenster::zeigen(hilfedatei());
     QGuiApplication::restoreOverrideCursor();
     if (!gezeigt) {
         meldungZeigen(&fenster, "Failed to launch help.", Meldungssymbol::Stop);
@@ -112,9 +124,10 @@ void hilfeSchliessen() {
 }
 
 QUrl websiteAdresse() {
+    const QString name = QString::fromLatin1(websiteDatei.data(), websiteDatei.size());
     return QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath())
-            .filePath(QString::fromLatin1(websiteDatei.data(), websiteDatei.size())));
+        mitgelieferteDatei(QDir(QCoreApplication::applicationDirPath()).filePath(name),
+                           QDir(datenordner()).filePath(name)));
 }
 
 void websiteBefehl() {

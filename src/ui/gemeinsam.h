@@ -92,8 +92,8 @@ inline constexpr GemeinsameBefehle hauptmenueBefehle{132, 1001, 133, 134, 135};
 // Exit: posts a close request to the window; its closing runs after the current handler.
 void beendenBefehl(Dialog& fenster);
 
-// Help: opens our help viewer on the program's help file, owned by the window's top-level
-// window, with the wait cursor while it loads. "Failed to launch help." when it cannot.
+// Help: opens our help viewer on the program's help file, with the wait cursor while it
+// loads. "Failed to launch help." over the window when it cannot.
 void hilfeBefehl(QWidget& fenster);
 // Closes every open help viewer (the main menu does this when it is destroyed).
 void hilfeSchliessen();
@@ -101,11 +101,17 @@ void hilfeSchliessen();
 // The help file of a program: its path with the extension of the file name replaced by
 // ".HLP" (added when the name has none): ".../quorvia" gives ".../quorvia.HLP".
 QString hilfedateiFuer(const QString& programmpfad);
-// The help file of the running program.
+// A file shipped with the program: the one beside the program when it is there, else the
+// one in the installed data folder when that is there, else (for the message) the first.
+QString mitgelieferteDatei(const QString& nebenDemProgramm, const QString& imDatenordner);
+// The installed data folder, ".../share/quorvia".
+QString datenordner();
+// The help file of the running program: beside it, else "quorvia.HLP" in the data folder.
 QString hilfedatei();
 
-// The page shipped beside the program that stands for the maker's web site as long as the
-// project has no public home page; then websiteAdresse() is the one place to change.
+// The page shipped with the program (found as the help file is) that stands for the
+// maker's web site as long as the project has no public home page; then websiteAdresse()
+// is the one place to change.
 inline constexpr std::string_view websiteDatei = "website.html";
 QUrl websiteAdresse();
 // Web site: opens the address in the browser. The result is ignored.

@@ -1,5 +1,7 @@
 #include "ui/hilfe.h"
 
+#include "ui/plattform/anwendung.h"
+
 #include <memory>
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorvia {
 
@@ -23,12 +26,11 @@ const QString inhaltsanker = QStringLiteral("inhalt");
 
 } // namespace
 
-Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
+Hilfefenster::Hilfefenster() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Quorvia 2003 Hilfe"));
-    if (besitzer != nullptr) {
-        setWindowIcon(besitzer->windowIcon());
-    }
+    setWindowIcon(programmsymbol());
 
     auto* inhalt = new QPushButton(QStringLiteral("&Inhalt"), this);
     auto* zurueck = new QPushButton(QStringLiteral("&Zur\u00FCck"), this);
@@ -68,31 +70,51 @@ Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
     resize(680, 560);
 }
 
-bool Hilfefenster::zeigen(QWidget* besitzer, const QString& datei) {
-    QWidget* fenster = besitzer != nullptr ? besitzer->window() : nullptr;
+bool Hilfefenster::zeigen(const QString& datei) {
     Hilfefenster* hilfe = offenes();
     std::unique_ptr<Hilfefenster> neues;
     if (hilfe == nullptr) {
-        neues.reset(new Hilfefenster(fenster)); // private constructor: make_unique cannot reach it
+        neues.reset(new Hilfefenster); // private constructor: make_unique cannot reach it
         hilfe = neues.get();
     }
     if (!hilfe->laden(datei)) {
         return false;
     }
-    // From here its window owns it; alleSchliessen ends it with the main menu.
+    // From here it is a top-level window of its own; alleSchliessen ends it with the main
+    // menu, the pupil's close box before.
     neues.release();
-    // A modal window blocks every window that is not its own, so the viewer follows the
-    // window it was asked from.
-    if (hilfe->parentWidget() != fenster) {
-        const QRect lage = hilfe->geometry();
-        hilfe->setParent(fenster, Qt::Window);
-        hilfe->setGeometry(lage);
-    }
+    hilfe->modalemFensterFolgen();
     hilfe->show();
     hilfe->raise();
     hilfe->activateWindow();
     hilfe->suchfeld_->setFocus();
     return true;
+}
+
+bool Hilfefenster::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowBlocked) {
+        // A dialog has become modal since: the viewer follows it and stays usable.
+        modalemFensterFolgen();
+    }
+    return QWidget::event(ereignis);
+}
+
+void Hilfefenster::modalemFensterFolgen() {
+    // A modal window blocks every window but itself and the windows that belong to it, so
+    // the viewer belongs to the topmost modal one, whichever that is now. Belonging is
+    // only the window system's transient link: no window owns the viewer, so it outlives
+    // the window it was opened from, and follows the next one when that one goes.
+    create();
+    QWindow* eigenes = windowHandle();
+    QWindow* modal = QGuiApplication::modalWindow();
+    if (eigenes == nullptr || modal == eigenes || eigenes->transientParent() == modal) {
+        return;
+    }
+    disconnect(folge_);
+    eigenes->setTransientParent(modal);
+    if (modal != nullptr) {
+        folge_ = connect(modal, &QObject::destroyed, this, &Hilfefenster::modalemFensterFolgen);
+    }
 }
 
 Hilfefenster* Hilfefenster::offenes() {

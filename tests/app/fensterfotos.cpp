@@ -21,6 +21,7 @@
 #include "ui/plattform/text.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -33,11 +34,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -116,6 +119,38 @@ private:
         std::printf("%s\n", qPrintable(datei));
     }
 
+    // The screen region of several windows together (a list opened out of its window, the
+    // help viewer beside a query), without a title bar.
+    void bereichsfoto(const std::vector<QWidget*>& fenster, const QString& name) {
+        warten(400);
+        QRect bereich;
+        for (const QWidget* w : fenster) {
+            bereich |= w->frameGeometry();
+        }
+        const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(
+            0, bereich.x(), bereich.y(), bereich.width(), bereich.height());
+        const QString datei = ziel_.filePath(name + QStringLiteral(".png"));
+        if (bild.isNull() || !bild.save(datei)) {
+            std::fprintf(stderr, "quorvia_fensterfotos: %s not saved\n", qPrintable(datei));
+            ++fehler_;
+            return;
+        }
+        std::printf("%s\n", qPrintable(datei));
+    }
+
+    // Runs aktion with the next modal window of Qt's own (a chooser).
+    void imNaechstenQt(std::function<void(QWidget&)> aktion) {
+        QTimer::singleShot(0, [this, aktion = std::move(aktion)] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w == nullptr) {
+                std::fprintf(stderr, "quorvia_fensterfotos: no chooser opened\n");
+                ++fehler_;
+                return;
+            }
+            aktion(*w);
+        });
+    }
+
     // Runs aktion inside the next modal run, with its window.
     void imNaechsten(std::function<void(Dialog&)> aktion) {
         QTimer::singleShot(0, [this, aktion = std::move(aktion)] {
@@ -150,8 +185,28 @@ private:
             tippen(d, abfrageIds::eingabe, richtig ? loesungVon(q) : "nescio");
             klicken(d, abfrageIds::ok);
             foto(d, name);
+            if (mitHilfe_) {
+                // The help viewer beside the query, usable while the query is modal.
+                mitHilfe_ = false;
+                if (Hilfefenster::zeigen(programmhilfe())) {
+                    Hilfefenster* hilfe = Hilfefenster::offenes();
+                    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+                    const QRect abfrage = d.frameGeometry();
+                    hilfe->setGeometry(abfrage.right() + 8, abfrage.top(),
+                                       std::min(hilfe->width(), frei.right() - abfrage.right() - 8),
+                                       abfrage.height());
+                    hilfe->suchen(QStringLiteral("Stammformen"));
+                    bereichsfoto({&d, hilfe}, QStringLiteral("10-hilfe-neben-abfrage"));
+                    Hilfefenster::alleSchliessen(); // out of the pictures that follow
+                }
+            }
             klicken(d, abfrageIds::hauptmenue);
         });
+    }
+
+    static QString programmhilfe() {
+        // The help file beside the program is the program's, not this driver's.
+        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvia.HLP"));
     }
 
     void durch(Hauptmenue& m) {
@@ -159,8 +214,21 @@ private:
         const bool woerter = std::filesystem::exists(std::string(pfade::woerter));
         foto(m, QStringLiteral("01-hauptmenue"));
 
+        // The drop-down list of the first lesson, opened.
+        if (auto* von = qobject_cast<QComboBox*>(m.steuerelement(hauptmenueIds::von))) {
+            von->showPopup();
+            bereichsfoto({&m, von->view()->window()}, QStringLiteral("01-lektionsliste"));
+            von->hidePopup();
+        }
+
         imNaechsten([this](Dialog& d) {
             foto(d, QStringLiteral("02-einstellungen"));
+            // Qt's colour chooser, in German as every other text.
+            imNaechstenQt([this](QWidget& wahl) {
+                foto(wahl, QStringLiteral("02-farbwahl"));
+                wahl.close();
+            });
+            klicken(d, 1001);
             klicken(d, abbrechenId);
         });
         m.befehlAusloesen(befehlEinstellungen);
@@ -204,9 +272,7 @@ private:
         });
         m.befehlAusloesen(hauptmenueBefehle.info);
 
-        // The help file beside the program is the program's, not this driver's.
-        if (Hilfefenster::zeigen(&m, QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("quorvia.HLP")))) {
+        if (Hilfefenster::zeigen(programmhilfe())) {
             foto(*Hilfefenster::offenes(), QStringLiteral("10-hilfe"));
             Hilfefenster::alleSchliessen();
         } else {
@@ -222,6 +288,7 @@ private:
 
     QDir ziel_;
     int fehler_ = 0;
+    bool mitHilfe_ = true; // the first query photographed shows the help beside it
 };
 
 } // namespace

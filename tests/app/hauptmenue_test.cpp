@@ -8,9 +8,11 @@
 #include "query/fenster/endeabfrage.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
+#include "ui/hilfe.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform_testhilfe.h"
+#include "ui/quorviainfo.h"
 
 #include <QPalette>
 
@@ -18,7 +20,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -374,6 +378,54 @@ TEST_F(HauptmenueTest, TheSettingsDialogLeavesEveryChoiceAsThePupilSetIt) {
     EXPECT_EQ(m.auswahlText(von), "03");
     EXPECT_EQ(m.auswahlText(bis), "07");
     EXPECT_FALSE(std::filesystem::exists("Einstellungen.ini"));
+}
+
+// The test program has no help file, so the command's message shows that F1 reached it.
+TEST_F(HauptmenueTest, FOneAsksForTheHelpInEveryWindow) {
+    const auto hilfeGefragt = [this](Dialog& fenster) {
+        dienste_->meldungen.clear();
+        QWidget* fokus = fenster.focusWidget();
+        QTest::keyClick(fokus != nullptr ? fokus : &fenster, Qt::Key_F1);
+        return dienste_->meldungen.size() == 1 &&
+               dienste_->meldungen[0].text == QStringLiteral("Failed to launch help.");
+    };
+    const std::function<std::unique_ptr<Dialog>()> fenster[] = {
+        [] { return std::make_unique<Hauptmenue>(); },
+        [] { return std::make_unique<Einstellungen>(); },
+        [] { return std::make_unique<EndeAbfrage>("W\xF6rter", 3, 2, 1); },
+        [] { return std::make_unique<QuorviaInfo>(); },
+    };
+    for (const auto& machen : fenster) {
+        const std::unique_ptr<Dialog> f = machen();
+        f->vorbereiten();
+        f->show();
+        EXPECT_TRUE(hilfeGefragt(*f)) << f->metaObject()->className();
+    }
+    // The option windows, as the menu opens them.
+    for (const int option : {woerterAnsehen, woerterAbfragen, stammformenAbfragen}) {
+        Hauptmenue m;
+        m.vorbereiten();
+        t::klicken(m, option);
+        bool gefragt = false;
+        t::beimNaechstenDialog([&](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            gefragt = hilfeGefragt(*d);
+            d->beenden(abbrechenId);
+        });
+        t::klicken(m, hauptmenueIds::ok);
+        EXPECT_TRUE(gefragt) << option;
+    }
+}
+
+TEST_F(HauptmenueTest, TheHelpViewerLastsUntilTheMenuIsDestroyed) {
+    const QString datei = QString::fromStdString((ordner_.pfad() / "hilfe.HLP").string());
+    std::ofstream(datei.toStdString()) << "<html><body>Hilfe</body></html>";
+    {
+        Hauptmenue m;
+        ASSERT_TRUE(Hilfefenster::zeigen(datei));
+        EXPECT_NE(Hilfefenster::offenes(), nullptr);
+    }
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -303,6 +305,37 @@ TEST(Hilfedatei, IsTheProgramPathWithItsExtensionReplaced) {
     EXPECT_EQ(QFileInfo(hilfedatei()).absolutePath(), QCoreApplication::applicationDirPath());
 }
 
+TEST(Hilfedatei, BesideTheProgramFirstThenInTheDataFolder) {
+    struct Fall {
+        const char* neben; // "" none, "d" a file, "o" a folder
+        const char* daten;
+        const char* gefunden;
+    };
+    const Fall faelle[] = {
+        {"d", "d", "bin/quorvia.HLP"},   {"d", "", "bin/quorvia.HLP"},
+        {"", "d", "share/quorvia.HLP"},  {"", "", "bin/quorvia.HLP"},
+        {"o", "d", "share/quorvia.HLP"}, {"", "o", "bin/quorvia.HLP"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.neben) + "/" + f.daten);
+        Arbeitsordner ordner;
+        const auto anlegen = [&ordner](const char* art, const QString& name) {
+            if (*art == 'd') {
+                ordner.schreiben(name, "<html></html>");
+            } else if (*art == 'o') {
+                QDir().mkpath(ordner.pfad(name));
+            }
+        };
+        anlegen(f.neben, QStringLiteral("bin/quorvia.HLP"));
+        anlegen(f.daten, QStringLiteral("share/quorvia.HLP"));
+        EXPECT_EQ(mitgelieferteDatei(ordner.pfad(QStringLiteral("bin/quorvia.HLP")),
+                                     ordner.pfad(QStringLiteral("share/quorvia.HLP"))),
+                  ordner.pfad(QString::fromLatin1(f.gefunden)));
+    }
+    EXPECT_TRUE(QDir::isAbsolutePath(datenordner()));
+    EXPECT_TRUE(datenordner().endsWith(QStringLiteral("/share/quorvia")));
+}
+
 class Hilfeansicht : public ::testing::Test {
 protected:
     void TearDown() override { hilfeSchliessen(); }
@@ -315,10 +348,10 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
                      QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
                                 "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
                                 "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
     Hilfefenster* hilfe = Hilfefenster::offenes();
     ASSERT_NE(hilfe, nullptr);
-    EXPECT_EQ(hilfe->parentWidget(), &fenster);
+    EXPECT_EQ(hilfe->parentWidget(), nullptr) << "owned by the window it was opened from";
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Das Hauptmen\u00FC")));
     EXPECT_EQ(hilfe->browser()->textCursor().position(), 0);
@@ -329,11 +362,70 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
 
     // Asked again: the same viewer, not a second one.
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
     EXPECT_EQ(Hilfefenster::offenes(), hilfe);
 
     hilfeSchliessen();
     EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+}
+
+// The viewer is used as a separate help program would be: beside a query, under its
+// message boxes, and after the window it was opened from has gone.
+TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("hilfe.HLP"), "<html><body><p>Inhalt</p></body></html>");
+    const QString datei = ordner.pfad(QStringLiteral("hilfe.HLP"));
+    // Typing into the search field through the window system, where modality is enforced.
+    const auto bedienbar = [] {
+        Hilfefenster* hilfe = Hilfefenster::offenes();
+        if (hilfe == nullptr) {
+            return false;
+        }
+        auto* such = hilfe->findChild<QLineEdit*>();
+        such->clear();
+        QTest::keyClick(hilfe->windowHandle(), Qt::Key_X);
+        return such->text() == QStringLiteral("x");
+    };
+    for (const bool ausDerAbfrage : {false, true}) {
+        SCOPED_TRACE(ausDerAbfrage ? "opened in the query" : "opened in the menu");
+        std::vector<std::string> unbedienbar;
+        const auto pruefen = [&](const char* wo) {
+            if (!bedienbar()) {
+                unbedienbar.emplace_back(wo);
+            }
+        };
+        Dialog menue(testvorlage());
+        QTimer::singleShot(0, &menue, [&] {
+            if (!ausDerAbfrage) {
+                ASSERT_TRUE(Hilfefenster::zeigen(datei));
+            }
+            {
+                Dialog abfrage(testvorlage());
+                QTimer::singleShot(0, &abfrage, [&] {
+                    if (ausDerAbfrage) {
+                        ASSERT_TRUE(Hilfefenster::zeigen(datei));
+                    }
+                    pruefen("query");
+                    QMessageBox box(QMessageBox::Information, QStringLiteral("Quorvia 2003"),
+                                    QStringLiteral("Non ita est!"), QMessageBox::Ok, &abfrage);
+                    box.setWindowModality(Qt::ApplicationModal);
+                    QTimer::singleShot(0, &box, [&] {
+                        pruefen("message box");
+                        box.accept();
+                    });
+                    box.exec();
+                    abfrage.beenden(1);
+                });
+                abfrage.ausfuehren();
+            }
+            pruefen("menu after the query");
+            menue.beenden(7);
+        });
+        test::notausStellen(menue);
+        EXPECT_EQ(menue.ausfuehren(), 7);
+        EXPECT_TRUE(unbedienbar.empty()) << unbedienbar.front();
+        hilfeSchliessen();
+    }
 }
 
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
@@ -346,7 +438,7 @@ TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     }
     for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, ordner.pfad(QString::fromLatin1(name))));
+        EXPECT_FALSE(Hilfefenster::zeigen(ordner.pfad(QString::fromLatin1(name))));
         EXPECT_EQ(Hilfefenster::offenes(), nullptr);
     }
 }
@@ -371,7 +463,7 @@ TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
 // The help file the build puts beside the program covers what a pupil needs to look up.
 TEST_F(Hilfeansicht, OurHelpFileCoversEveryWindowTheNotesAndThePrefixes) {
     const QString datei = QCoreApplication::applicationDirPath() + QStringLiteral("/quorvia.HLP");
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, datei));
+    ASSERT_TRUE(Hilfefenster::zeigen(datei));
     const QString text = Hilfefenster::offenes()->browser()->toPlainText();
     const char* const erwartet[] = {
         // windows and options

@@ -2,6 +2,7 @@
 
 #include "ui/plattform/steuerelemente.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -430,6 +432,57 @@ TEST(Dialog, TastenOhneBefehlTippenNichtsUndF1RuftDieHilfe) {
         EXPECT_TRUE(befehle(d).empty());
     }
     Anwendung::instanz()->setzeHilfe({});
+}
+
+TEST(Dialog, TabBetrittEineRadiogruppeBeimAngekreuztenKnopf) {
+    struct Fall {
+        const char* name;
+        int option;   // checked in the option group 1007..1010, -1 none
+        int richtung; // checked in the direction group 1011..1012
+        int von;
+        Qt::Key taste;
+        int ziel;
+    };
+    const Fall faelle[] = {
+        {"Tab into the options", 2, 0, 1001, Qt::Key_Tab, 1009},
+        {"Tab out of the options", 2, 0, 1009, Qt::Key_Tab, 1013},
+        {"Backtab into the options", 3, 0, 1013, Qt::Key_Backtab, 1010},
+        {"Backtab out of the options", 2, 0, 1009, Qt::Key_Backtab, 1001},
+        {"Tab into the directions", 1, 1, 1015, Qt::Key_Tab, 1012},
+        {"none checked: the first", -1, 0, 1001, Qt::Key_Tab, 1007},
+        {"arrows move within the group", 1, 0, 1008, Qt::Key_Down, 1009},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Dialog d(QStringLiteral("Hauptmenue"));
+        d.setzeRadioIndex(1007, f.option);
+        d.setzeRadioIndex(1011, f.richtung);
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        d.fokusSetzen(f.von);
+        QTest::keyClick(QApplication::focusWidget(), f.taste);
+        EXPECT_EQ(d.idVon(QApplication::focusWidget()), f.ziel);
+    }
+}
+
+TEST(Dialog, AuswahllisteOeffnetSichSoHochWieDieVorlage) {
+    Dialog d(QStringLiteral("Hauptmenue"));
+    d.show();
+    for (const int id : {1013, 1014}) {
+        SCOPED_TRACE(id);
+        auto* a = d.steuerelement<QComboBox>(id);
+        a->showPopup();
+        const QRect liste = a->view()->window()->geometry();
+        const int oben = a->mapToGlobal(QPoint(0, 0)).y();
+        // The box and its open list end where the template's height does, to a whole item.
+        const int unten = oben + d.einheiten().pixelY(d.vorlage().element(id)->einheiten.height());
+        EXPECT_GE(liste.top(), oben + a->height() - 1); // on the box's lower edge
+        EXPECT_LE(liste.bottom(), unten);
+        EXPECT_GT(liste.bottom(), unten - a->view()->sizeHintForRow(0));
+        EXPECT_TRUE(a->view()->verticalScrollBar()->isVisible());
+        a->hidePopup();
+    }
 }
 
 TEST(Dialog, AuswahlMeldetNurWahlDesSchuelers) {

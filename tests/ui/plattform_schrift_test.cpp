@@ -1,3 +1,5 @@
+#include "plattform_testhilfe.h"
+
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/schriftwahl.h"
 
@@ -126,4 +128,69 @@ TEST(Schriftwahl, BietetNurSkalierbareWaagerechteSchriftenBisZwoelfPunkte) {
     wahl.schriftschnitte()->setCurrentRow(fettKursiv);
     EXPECT_EQ(wahl.gewaehlt().gewicht, 700);
     EXPECT_TRUE(wahl.gewaehlt().kursiv);
+}
+
+TEST(Schriftwahl, OeffnetAufSchriftSchnittUndGradUndBehaeltSieUnveraendert) {
+    const int ppi = quorvia::pixelProZollY();
+    const std::string ersatz = quorvia::ersatzschriftart().toStdString();
+    const Schriftbeschreibung faelle[] = {
+        {"Tahoma", quorvia::punkteZuHoehe(8, ppi), 400, false}, // shown through the stand-in
+        {ersatz, -14, 400, false},                              // 11 points would be -15
+        {ersatz, quorvia::punkteZuHoehe(12, ppi), 700, true},
+        {ersatz, quorvia::punkteZuHoehe(9, ppi), 600, false},
+    };
+    for (const Schriftbeschreibung& start : faelle) {
+        SCOPED_TRACE(start.name + " " + std::to_string(start.hoehe));
+        quorvia::Schriftwahl wahl(start);
+        const QString art = wahl.schriftarten()->currentItem()->text();
+        EXPECT_EQ(art,
+                  quorvia::schriftartOhneHersteller(QFontInfo(quorvia::alsQFont(start)).family()));
+        EXPECT_EQ(wahl.groessen()->currentText().toInt(), quorvia::hoeheZuPunkte(start.hoehe, ppi));
+        EXPECT_EQ(wahl.gewaehlt(), start) << "confirming unchanged changed the font";
+
+        // The style of the start's weight and slant at the face's normal width, not a
+        // condensed one of the same weight.
+        const auto merkmale = [&art](const QString& schnitt) {
+            const QFont f = QFontDatabase::font(art, schnitt, 12);
+            return std::tuple(QFontDatabase::weight(art, schnitt), f.style() != QFont::StyleNormal,
+                              QFontMetrics(f).horizontalAdvance(QStringLiteral("abcdefghijklm")));
+        };
+        const auto [gewicht, kursiv, breite] =
+            merkmale(wahl.schriftschnitte()->currentItem()->text());
+        EXPECT_EQ(kursiv, start.kursiv);
+        for (const QString& schnitt : QFontDatabase::styles(art)) {
+            const auto [g, k, b] = merkmale(schnitt);
+            EXPECT_FALSE(g == gewicht && k == kursiv && b > breite) << schnitt.toStdString();
+        }
+    }
+}
+
+TEST(Schriftwahl, EinGradUeberZwoelfWirdSichtbarAbgelehnt) {
+    quorvia::test::DiensteEingesetzt dienste;
+    const std::string art = quorvia::ersatzschriftart().toStdString();
+    struct Fall {
+        const char* getippt;
+        bool angenommen;
+    };
+    for (const Fall& f : {Fall{"20", false}, Fall{"13", false}, Fall{"", false}, Fall{"12", true},
+                          Fall{"7", true}}) {
+        SCOPED_TRACE(f.getippt);
+        quorvia::Schriftwahl wahl(
+            {art, quorvia::punkteZuHoehe(8, quorvia::pixelProZollY()), 400, false});
+        QLineEdit* feld = wahl.groessen()->lineEdit();
+        feld->clear();
+        QTest::keyClicks(feld, QString::fromLatin1(f.getippt));
+        EXPECT_EQ(feld->text(), QString::fromLatin1(f.getippt)) << "typing it was refused";
+        dienste->meldungen.clear();
+        wahl.accept();
+        EXPECT_EQ(wahl.result() == QDialog::Accepted, f.angenommen);
+        const std::vector<QString> erwartet{
+            f.angenommen ? 0u : 1u,
+            QStringLiteral("Der Schriftgrad muss zwischen 1 und 12 liegen.")};
+        std::vector<QString> gezeigt;
+        for (const auto& m : dienste->meldungen) {
+            gezeigt.push_back(m.text);
+        }
+        EXPECT_EQ(gezeigt, erwartet);
+    }
 }

@@ -35,6 +35,17 @@ namespace {
 // The event a posted close request travels as.
 const QEvent::Type schliessAnfrage = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+// A radio group is one tab stop, as on every desktop: Tab enters it at its checked button.
+// (Qt makes the button last focused the group's only stop, which is the first one the
+// first time in.)
+void tabstoppSetzen(const QAbstractButton& angekreuzt) {
+    for (QAbstractButton* k : angekreuzt.group()->buttons()) {
+        const Qt::FocusPolicy art = k->focusPolicy();
+        k->setFocusPolicy(k == &angekreuzt ? Qt::FocusPolicy(art | Qt::TabFocus)
+                                           : Qt::FocusPolicy(art & ~Qt::TabFocus));
+    }
+}
+
 } // namespace
 
 QColor alsQColor(Farbe farbe) {
@@ -293,6 +304,11 @@ QWidget* Dialog::radioBauen(const Steuerelementvorlage& e) {
     }
     const int id = e.id;
     connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
+    connect(r, &QRadioButton::toggled, this, [r](bool an) {
+        if (an) {
+            tabstoppSetzen(*r);
+        }
+    });
     r->installEventFilter(this);
     return r;
 }
@@ -323,8 +339,10 @@ QWidget* Dialog::feldBauen(const Steuerelementvorlage& e) {
 
 QWidget* Dialog::auswahlBauen(const Steuerelementvorlage& e, const QRect& ort) {
     auto* a = new QComboBox(flaeche_);
-    // A narrow drop-down button, so that a box two digits wide still shows them.
-    a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; }"
+    // A narrow drop-down button, so that a box two digits wide still shows them. The list
+    // opens below the box as tall as the template says, not over it as tall as the screen
+    // (some styles ignore the visible item count otherwise).
+    a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; combobox-popup: 0; }"
                                     " QComboBox::drop-down { width: 13px; }"));
     a->addItems(e.eintraege);
     if (e.sortiert) {
