@@ -18,7 +18,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -428,6 +430,46 @@ TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
     }
 }
 
+// The help file's own colours on the desktop's page: a dark page gets every coloured text
+// and link at the contrast and no light cell behind white text; a light page as written.
+TEST_F(Hilfeansicht, KeepsEveryTextReadableOnTheDesktopPalette) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("test.HLP"),
+                     "<html><head><style>h1 { color: #7a1f1f; } th { background-color: #efe6d2; }"
+                     "</style></head><body><a name=\"inhalt\"></a><h1>Titel</h1>"
+                     "<p><a href=\"#inhalt\">Verweis</a> <span style=\"color: #008000\">gut"
+                     "</span></p><table><tr><th>Kopf</th></tr></table></body></html>");
+    const QPalette vorher = QApplication::palette();
+    for (const bool dunkel : {false, true}) {
+        SCOPED_TRACE(dunkel ? "dunkel" : "hell");
+        QApplication::setPalette(dunkel ? QPalette(QColor(0x32, 0x32, 0x32)) : vorher);
+        ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("test.HLP"))));
+        QTextBrowser& browser = *Hilfefenster::offenes()->browser();
+        const QColor seite = browser.palette().color(QPalette::Base);
+        EXPECT_EQ(istDunkel(seite), dunkel);
+        const QTextDocument& dokument = *browser.document();
+        for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+            for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
+                const QTextCharFormat f = teil.fragment().charFormat();
+                const QColor text =
+                    f.hasProperty(QTextFormat::ForegroundBrush)
+                        ? f.foreground().color()
+                        : browser.palette().color(f.isAnchor() ? QPalette::Link : QPalette::Text);
+                const QColor grund =
+                    f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color() : seite;
+                if (dunkel) {
+                    EXPECT_GE(kontrast(text, grund), mindestkontrast)
+                        << teil.fragment().text().toStdString();
+                } else if (teil.fragment().text() == QStringLiteral("Titel")) {
+                    EXPECT_EQ(text, QColor(0x7a, 0x1f, 0x1f)) << "light page as written";
+                }
+            }
+        }
+        hilfeSchliessen();
+    }
+    QApplication::setPalette(vorher);
+}
+
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     Arbeitsordner ordner;
     QDir().mkpath(ordner.pfad(QStringLiteral("ordner.HLP")));
@@ -505,7 +547,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
     AntwortenEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
-    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106)});
+    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}});
     bool liefNachBefehl = false;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(GetParam().id);

@@ -74,9 +74,12 @@ double kontrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+bool istDunkel(const QColor& hintergrund) {
+    return kontrast(hintergrund, Qt::white) > kontrast(hintergrund, Qt::black);
+}
+
 QColor lesbareFarbe(const QColor& text, const QColor& hintergrund) {
-    const bool dunkel = kontrast(hintergrund, Qt::white) > kontrast(hintergrund, Qt::black);
-    if (!dunkel || kontrast(text, hintergrund) >= mindestkontrast) {
+    if (!istDunkel(hintergrund) || kontrast(text, hintergrund) >= mindestkontrast) {
         return text;
     }
     // The least lightness that reaches the contrast, so the hue stays as recognisable as

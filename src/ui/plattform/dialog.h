@@ -57,6 +57,8 @@ Farbe alsFarbe(const QColor& farbe);
 
 // The contrast ratio of two colours by their relative luminance, from 1 to 21.
 double kontrast(const QColor& a, const QColor& b);
+// A background that light text stands out on better than dark text.
+bool istDunkel(const QColor& hintergrund);
 // The contrast text should reach against its background.
 inline constexpr double mindestkontrast = 4.5;
 // A default text colour on its background: on a dark background, the same hue just light
