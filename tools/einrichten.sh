@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 pakete=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xauth imagemagick librsvg2-bin libssl-dev clang libclang-rt-14-dev
-        qt6-translations-l10n)
+        qt6-translations-l10n fonts-liberation fonts-urw-base35 at-spi2-core python3-pyatspi)
 
 fehlend=()
 for p in "${pakete[@]}"; do
