@@ -902,6 +902,38 @@ TEST(Dialog, LesbareFarbeNurAufDunklemGrund) {
     }
 }
 
+// A one-line label too wide for its box in the dialog font widens the dialog units just
+// until it fits; wrapping labels, placeholders and labels that fit leave them as they are.
+TEST(Dialog, EinzeiligeBeschriftungenPassenInIhrenKasten) {
+    const QFont schrift = dialogschrift();
+    const Dialogeinheiten e = dialogeinheitenVon(schrift);
+    const QString text = QStringLiteral("Anzahl Stammformen:");
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
+    const int knapp = breite * 4 / e.x - 2; // a few pixels short at the font's unit
+    struct Fall {
+        QString zeile;
+        bool breiter;
+    };
+    const Fall faelle[] = {
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp).arg(text), true},
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp + 12).arg(text), false},
+        {QStringLiteral("text - 0 0 %1 40 \"%2\"").arg(knapp).arg(text), false},
+        {QStringLiteral("text 5 0 0 %1 8 \"[%2]\"").arg(knapp).arg(text), false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile.toStdString());
+        Dialog d(dialogvorlageLesen("dialog 200 60 \"T\"\n" + f.zeile + "\n", "test"));
+        EXPECT_EQ(d.einheiten().y, e.y);
+        if (!f.breiter) {
+            EXPECT_EQ(d.einheiten().x, e.x);
+            continue;
+        }
+        EXPECT_GE(d.einheiten().pixelX(knapp), breite);
+        EXPECT_LT((Dialogeinheiten{d.einheiten().x - 1, e.y}.pixelX(knapp)), breite)
+            << "wider than needed";
+    }
+}
+
 // Centred as a dialog is, but a window larger than the screen keeps its top-left corner
 // on it.
 TEST(Dialog, GrossesFensterBehaeltDieObereLinkeEckeAufDemSchirm) {

@@ -35,6 +35,27 @@ namespace {
 // The event a posted close request travels as.
 const QEvent::Type schliessAnfrage = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+// The least horizontal unit at which every one-line label of the template fits its box.
+// Faces with an average character as narrow as the layout's but wider words (the
+// Arial-like stand-ins) would otherwise clip them. Placeholders ("[anz]") are replaced
+// before they show, and framed sample labels centre what they hold, so neither counts.
+int einheitFuerTexte(const Dialogvorlage& vorlage, const QFont& schrift, Dialogeinheiten e) {
+    const QFontMetrics masse(schrift);
+    const int grenze = 2 * e.x;
+    for (const Steuerelementvorlage& v : vorlage.elemente) {
+        const bool einzeilig = e.pixelY(v.einheiten.height()) < 2 * masse.height();
+        if (v.art != Steuerart::Text || !einzeilig || v.versunken || v.einheiten.width() <= 0 ||
+            v.text.startsWith(QLatin1Char('['))) {
+            continue;
+        }
+        const int breite = masse.horizontalAdvance(v.text);
+        while (e.x < grenze && e.pixelX(v.einheiten.width()) < breite) {
+            ++e.x;
+        }
+    }
+    return e.x;
+}
+
 // A radio group is one tab stop, as on every desktop: Tab enters it at its checked button.
 // (Qt makes the button last focused the group's only stop, which is the first one the
 // first time in.)
@@ -226,6 +247,7 @@ void Dialog::fensterBauen() {
     const QFont schrift = dialogschrift(vorlage_.schriftname, vorlage_.schriftpunkte);
     setFont(schrift);
     einheiten_ = dialogeinheitenVon(schrift);
+    einheiten_.x = einheitFuerTexte(vorlage_, schrift, einheiten_);
 
     int oben = 0;
     if (!vorlage_.menue.isEmpty()) {
