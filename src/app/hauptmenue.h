@@ -72,6 +72,7 @@ private:
     EinstellungsSpeicher speicher_;
     Menuewahl wahl_;
     BegruessungsStil stil_;
+    bool farbeGespeichert_ = false;
 };
 
 } // namespace quorvia

@@ -79,6 +79,7 @@ private:
     EinstellungsSpeicher speicher_;
     Zufallsquelle zufall_;
     AbfrageEinstellungen einstellungen_;
+    GespeicherteFarben gespeichert_;
     std::optional<Abfrageablauf> ablauf_;
     QEventLoop* pauseSchleife_ = nullptr;
 };

@@ -40,6 +40,9 @@ namespace quorvia {
 struct Bild {
     QImage bild;
     QSize groesse;
+    // The same picture at twice the pixels, drawn in the same place on screens of scale
+    // 1.5 and more; empty when no such file lies beside the picture.
+    QImage doppelt;
 };
 
 // Files larger than this are not read: no picture of ours comes near it, and a hostile
@@ -48,7 +51,9 @@ inline constexpr std::int64_t maxBildgroesse = 16 * 1024 * 1024;
 
 // Reads the whole file into memory and decodes it from there (GIF, or any format Qt
 // reads). Empty when the file is missing, unreadable, empty, too large or not a picture.
-// Shows nothing: the window reports the failure when it is first painted.
+// Shows nothing: the window reports the failure when it is first painted. A picture of the
+// same name with "@2x" before the extension is read too when it lies beside it; only the
+// file itself decides whether there is a picture.
 std::optional<Bild> bildLaden(const QString& pfad);
 
 // Pixels to hundredths of a millimetre at the given pixels per inch, and back; both round

@@ -1,6 +1,7 @@
 #include "ui/hilfe.h"
 
 #include "ui/plattform/anwendung.h"
+#include "ui/plattform/dialog.h"
 
 #include <memory>
 
@@ -10,9 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -23,6 +27,49 @@ namespace {
 
 // The name of the anchor at the top of the help file's contents.
 const QString inhaltsanker = QStringLiteral("inhalt");
+
+// The help file is written for a light page. On a dark desktop its own text colours
+// (headings, right and wrong examples) and the links are drawn lighter in their hue, and
+// its light cell backgrounds give way to the page's, so that every text stays readable.
+void farbenAnpassen(QTextBrowser& browser) {
+    const QColor seite = browser.palette().color(QPalette::Base);
+    QPalette farben = browser.palette();
+    farben.setColor(QPalette::Link, lesbareFarbe(farben.color(QPalette::Link), seite));
+    browser.setPalette(farben);
+    if (!istDunkel(seite)) {
+        return;
+    }
+    QTextDocument& dokument = *browser.document();
+    QTextCursor cursor(&dokument);
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
+            const QTextFragment stueck = teil.fragment();
+            QTextCharFormat format = stueck.charFormat();
+            if (!format.hasProperty(QTextFormat::ForegroundBrush) &&
+                !format.hasProperty(QTextFormat::BackgroundBrush)) {
+                continue;
+            }
+            if (format.hasProperty(QTextFormat::ForegroundBrush)) {
+                format.setForeground(lesbareFarbe(format.foreground().color(), seite));
+            }
+            format.clearBackground();
+            cursor.setPosition(stueck.position());
+            cursor.setPosition(stueck.position() + stueck.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    for (QTextFrame* rahmen : dokument.rootFrame()->childFrames()) {
+        auto* tabelle = qobject_cast<QTextTable*>(rahmen);
+        for (int z = 0; tabelle != nullptr && z < tabelle->rows(); ++z) {
+            for (int s = 0; s < tabelle->columns(); ++s) {
+                QTextTableCell zelle = tabelle->cellAt(z, s);
+                QTextTableCellFormat format = zelle.format().toTableCellFormat();
+                format.clearBackground();
+                zelle.setFormat(format);
+            }
+        }
+    }
+}
 
 } // namespace
 
@@ -43,6 +90,7 @@ Hilfefenster::Hilfefenster() : QWidget(nullptr, Qt::Window) {
     browser_->setOpenLinks(true);
     // Links out of the help file (none in ours) go to the browser, not into the viewer.
     browser_->setOpenExternalLinks(true);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { farbenAnpassen(*browser_); });
 
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(inhalt);

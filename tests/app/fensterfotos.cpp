@@ -6,7 +6,9 @@
 // It drives the real program from the libraries, as a pupil would: the main menu, the
 // settings, the list views, each kind of query window after a verdict, the summary of a
 // finished query, the about box and the help viewer. Windows that need the word course
-// are left out, with a note, when Woerter/Woerter.dat is missing.
+// are left out, with a note, when Woerter/Woerter.dat is missing. QUORVIA_FOTO_FARBEN=dunkel
+// gives the desktop a dark palette. Texts that do not fit their control in the face in use
+// are reported, and the run then fails.
 
 #include "app/hauptmenue.h"
 #include "app/quorviaapp.h"
@@ -18,6 +20,7 @@
 #include "ui/gemeinsam.h"
 #include "ui/hilfe.h"
 #include "ui/listenansicht.h"
+#include "ui/plattform/steuerelemente.h"
 #include "ui/plattform/text.h"
 
 #include <QAbstractButton>
@@ -30,8 +33,13 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -95,18 +103,22 @@ private:
     // so the title is drawn above the picture in a bar of its own.
     void foto(QWidget& fenster, const QString& name) {
         warten(400);
+        platzPruefen(fenster, name);
         const QRect rahmen = fenster.frameGeometry();
         const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(
             0, rahmen.x(), rahmen.y(), rahmen.width(), rahmen.height());
+        // In the screen's own pixels: at scale 2 the picture holds twice as many.
+        const qreal skala = bild.devicePixelRatio();
         const int leiste = QFontMetrics(fenster.font()).height() + 8;
-        QImage ganz(bild.width(), bild.height() + leiste, QImage::Format_RGB32);
+        QImage ganz(bild.width(), bild.height() + qRound(leiste * skala), QImage::Format_RGB32);
+        ganz.setDevicePixelRatio(skala);
         ganz.fill(QColor(0, 0, 128));
         QPainter maler(&ganz);
         maler.setPen(Qt::white);
         QFont titel = fenster.font();
         titel.setBold(true);
         maler.setFont(titel);
-        maler.drawText(QRect(6, 0, bild.width() - 12, leiste), Qt::AlignVCenter | Qt::AlignLeft,
+        maler.drawText(QRect(6, 0, rahmen.width() - 12, leiste), Qt::AlignVCenter | Qt::AlignLeft,
                        fenster.windowTitle());
         maler.drawPixmap(0, leiste, bild);
         maler.end();
@@ -148,6 +160,55 @@ private:
             }
             aktion(*w);
         });
+    }
+
+    // Each text of a window in the room its control gives it: a face wider than the one
+    // the templates were laid out with may clip a text or run it into the next line.
+    void platzPruefen(const QWidget& fenster, const QString& name) {
+        const auto* d = qobject_cast<const Dialog*>(&fenster);
+        if (d == nullptr) {
+            return;
+        }
+        for (const QWidget* w : d->flaeche()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden()) {
+                continue;
+            }
+            const QFontMetrics masse(w->font());
+            QString text;
+            bool passt = true;
+            const auto breite = [&masse](const QString& t) {
+                return masse.horizontalAdvance(QString(t).remove(QLatin1Char('&')));
+            };
+            if (const auto* b = qobject_cast<const Beschriftung*>(w)) {
+                // As many lines as the text needs at this width must fit the height.
+                text = b->text();
+                const QRect platz = b->contentsRect();
+                const QRect braucht =
+                    masse.boundingRect(platz, Qt::TextWordWrap | b->ausrichtung(), text);
+                const int zeilen =
+                    std::max(1, qRound(double(braucht.height()) / masse.lineSpacing()));
+                passt = braucht.width() <= platz.width() &&
+                        zeilen <= std::max(1, platz.height() / masse.height());
+            } else if (const auto* k = qobject_cast<const QPushButton*>(w)) {
+                text = k->text();
+                passt = breite(text) + 4 <= k->width();
+            } else if (const auto* k = qobject_cast<const QAbstractButton*>(w)) {
+                // The room right of the box or circle.
+                text = k->text();
+                QStyleOptionButton art;
+                art.initFrom(k);
+                art.text = text;
+                const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
+                const QRect inhalt = k->style()->subElementRect(
+                    radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &art, k);
+                passt = breite(text) <= inhalt.width();
+            }
+            if (!passt) {
+                std::fprintf(stderr, "quorvia_fensterfotos: %s: \"%s\" passt nicht\n",
+                             qPrintable(name), qPrintable(text));
+                ++fehler_;
+            }
+        }
     }
 
     // Runs aktion inside the next modal run, with its window.
@@ -298,6 +359,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QuorviaApp anwendung(argc, argv);
+    if (qEnvironmentVariable("QUORVIA_FOTO_FARBEN") == QLatin1String("dunkel")) {
+        QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));
+    }
     QDir ziel(QString::fromLocal8Bit(argv[1]));
     ziel.mkpath(QStringLiteral("."));
     Rundgang rundgang(ziel);

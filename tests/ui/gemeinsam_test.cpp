@@ -11,18 +11,23 @@
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/text.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace quorvia {
@@ -139,6 +144,55 @@ TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
         EXPECT_EQ(bild.pixelColor(p.x, p.y) == rot, p.imBild) << p.x << "," << p.y;
     }
     EXPECT_TRUE(antworten->meldungen.empty());
+}
+
+// The picture at twice the pixels beside the file is drawn on screens of scale 1.5 and
+// more, in the same place; the file itself alone decides whether there is a picture.
+TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
+    const QColor rot(255, 0, 0), gruen(0, 160, 0);
+    QByteArray gruenesBild;
+    {
+        QImage doppelt(20, 16, QImage::Format_RGB32);
+        doppelt.fill(gruen);
+        QBuffer puffer(&gruenesBild);
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && doppelt.save(&puffer, "PNG"));
+    }
+    struct Fall {
+        const char* name;
+        QByteArray einfach, doppelt; // empty: no such file
+        qreal skala;
+        std::optional<QColor> farbe; // empty: no picture at all
+    };
+    const Fall faelle[] = {
+        {"Skala1", test::rotesGif(), gruenesBild, 1.0, rot},
+        {"Skala2", test::rotesGif(), gruenesBild, 2.0, gruen},
+        {"Skala1_5", test::rotesGif(), gruenesBild, 1.5, gruen},
+        {"OhneDoppeltes", test::rotesGif(), {}, 2.0, rot},
+        {"DoppeltesKaputt", test::rotesGif(), QByteArray("kein Bild"), 2.0, rot},
+        {"NurDoppeltes", {}, gruenesBild, 2.0, std::nullopt},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Arbeitsordner ordner;
+        if (!f.einfach.isEmpty()) {
+            ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), f.einfach);
+        }
+        if (!f.doppelt.isEmpty()) {
+            ordner.schreiben(QStringLiteral("Bilder/Bustixkl@2x.gif"), f.doppelt);
+        }
+        AntwortenEingesetzt antworten;
+        Testfenster fenster(kleinesBild);
+        fenster.vorbereiten();
+        ASSERT_EQ(fenster.hatBild(), f.farbe.has_value());
+        if (!f.farbe) {
+            continue;
+        }
+        QImage ziel(fenster.flaeche()->size() * f.skala, QImage::Format_RGB32);
+        ziel.setDevicePixelRatio(f.skala);
+        fenster.flaeche()->render(&ziel);
+        // Inside the picture, which covers client pixels 20 to 29 by 20 to 27.
+        EXPECT_EQ(ziel.pixelColor(qRound(25 * f.skala), qRound(24 * f.skala)), *f.farbe);
+    }
 }
 
 TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
@@ -344,6 +398,46 @@ TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
     }
 }
 
+// The help file's own colours on the desktop's page: a dark page gets every coloured text
+// and link at the contrast and no light cell behind white text; a light page as written.
+TEST_F(Hilfeansicht, KeepsEveryTextReadableOnTheDesktopPalette) {
+    Arbeitsordner ordner;
+    ordner.schreiben(QStringLiteral("test.HLP"),
+                     "<html><head><style>h1 { color: #7a1f1f; } th { background-color: #efe6d2; }"
+                     "</style></head><body><a name=\"inhalt\"></a><h1>Titel</h1>"
+                     "<p><a href=\"#inhalt\">Verweis</a> <span style=\"color: #008000\">gut"
+                     "</span></p><table><tr><th>Kopf</th></tr></table></body></html>");
+    const QPalette vorher = QApplication::palette();
+    for (const bool dunkel : {false, true}) {
+        SCOPED_TRACE(dunkel ? "dunkel" : "hell");
+        QApplication::setPalette(dunkel ? QPalette(QColor(0x32, 0x32, 0x32)) : vorher);
+        ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("test.HLP"))));
+        QTextBrowser& browser = *Hilfefenster::offenes()->browser();
+        const QColor seite = browser.palette().color(QPalette::Base);
+        EXPECT_EQ(istDunkel(seite), dunkel);
+        const QTextDocument& dokument = *browser.document();
+        for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+            for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
+                const QTextCharFormat f = teil.fragment().charFormat();
+                const QColor text =
+                    f.hasProperty(QTextFormat::ForegroundBrush)
+                        ? f.foreground().color()
+                        : browser.palette().color(f.isAnchor() ? QPalette::Link : QPalette::Text);
+                const QColor grund =
+                    f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color() : seite;
+                if (dunkel) {
+                    EXPECT_GE(kontrast(text, grund), mindestkontrast)
+                        << teil.fragment().text().toStdString();
+                } else if (teil.fragment().text() == QStringLiteral("Titel")) {
+                    EXPECT_EQ(text, QColor(0x7a, 0x1f, 0x1f)) << "light page as written";
+                }
+            }
+        }
+        hilfeSchliessen();
+    }
+    QApplication::setPalette(vorher);
+}
+
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     Arbeitsordner ordner;
     QDir().mkpath(ordner.pfad(QStringLiteral("ordner.HLP")));
@@ -421,7 +515,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
     AntwortenEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
-    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106)});
+    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}});
     bool liefNachBefehl = false;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(GetParam().id);

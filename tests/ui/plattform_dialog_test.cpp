@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -839,6 +840,87 @@ TEST(Dialog, BeschriftungsfarbenVorJedemZeichnen) {
         EXPECT_TRUE(textfarbe) << "text of " << f.id << " not drawn in its colour";
     }
     EXPECT_NE(std::find(d.gefragt.begin(), d.gefragt.end(), 1018), d.gefragt.end());
+}
+
+// Default colours stay as they are on a light background and turn just light enough, in
+// their hue, on a dark one.
+TEST(Dialog, LesbareFarbeNurAufDunklemGrund) {
+    struct Fall {
+        QColor text, grund;
+        bool unveraendert;
+    };
+    const QColor dunkel(0x32, 0x32, 0x32);
+    const Fall faelle[] = {
+        {QColor(0, 0, 139), QColor(212, 208, 200), true}, // light: even below 4.5 unchanged
+        {QColor(255, 0, 0), QColor(240, 240, 240), true},
+        {QColor(255, 255, 255), dunkel, true}, // readable already
+        {QColor(255, 0, 0), Qt::black, true},
+        {QColor(0, 0, 0), dunkel, false},
+        {QColor(0, 0, 139), dunkel, false},
+        {QColor(0, 128, 0), dunkel, false},
+        {QColor(255, 0, 0), dunkel, false},
+        {QColor(0, 128, 0), QColor(0x60, 0x60, 0x60), false},
+    };
+    EXPECT_DOUBLE_EQ(kontrast(Qt::black, Qt::white), 21.0);
+    for (const Fall& f : faelle) {
+        const QColor l = lesbareFarbe(f.text, f.grund);
+        SCOPED_TRACE(f.text.name().toStdString() + " on " + f.grund.name().toStdString());
+        if (f.unveraendert) {
+            EXPECT_EQ(l, f.text);
+            continue;
+        }
+        EXPECT_GE(kontrast(l, f.grund), mindestkontrast);
+        EXPECT_LT(kontrast(l, f.grund), mindestkontrast + 0.3) << "lighter than needed";
+        EXPECT_NEAR(l.hslHue(), f.text.hslHue(), 2);
+    }
+}
+
+// A one-line label too wide for its box in the dialog font widens the dialog units just
+// until it fits; wrapping labels, placeholders and labels that fit leave them as they are.
+TEST(Dialog, EinzeiligeBeschriftungenPassenInIhrenKasten) {
+    const QFont schrift = dialogschrift();
+    const Dialogeinheiten e = dialogeinheitenVon(schrift);
+    const QString text = QStringLiteral("Anzahl Stammformen:");
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
+    const int knapp = breite * 4 / e.x - 2; // a few pixels short at the font's unit
+    struct Fall {
+        QString zeile;
+        bool breiter;
+    };
+    const Fall faelle[] = {
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp).arg(text), true},
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp + 12).arg(text), false},
+        {QStringLiteral("text - 0 0 %1 40 \"%2\"").arg(knapp).arg(text), false},
+        {QStringLiteral("text 5 0 0 %1 8 \"[%2]\"").arg(knapp).arg(text), false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile.toStdString());
+        Dialog d(dialogvorlageLesen("dialog 200 60 \"T\"\n" + f.zeile + "\n", "test"));
+        EXPECT_EQ(d.einheiten().y, e.y);
+        if (!f.breiter) {
+            EXPECT_EQ(d.einheiten().x, e.x);
+            continue;
+        }
+        EXPECT_GE(d.einheiten().pixelX(knapp), breite);
+        EXPECT_LT((Dialogeinheiten{d.einheiten().x - 1, e.y}.pixelX(knapp)), breite)
+            << "wider than needed";
+    }
+}
+
+// Centred as a dialog is, but a window larger than the screen keeps its top-left corner
+// on it.
+TEST(Dialog, GrossesFensterBehaeltDieObereLinkeEckeAufDemSchirm) {
+    for (const QString& groesse : {QStringLiteral("100 60"), QStringLiteral("3000 2000")}) {
+        Dialog d(dialogvorlageLesen("dialog " + groesse + " \"Gross\"\n", QStringLiteral("test")));
+        d.show();
+        const QRect frei = d.screen()->availableGeometry();
+        SCOPED_TRACE(groesse.toStdString());
+        EXPECT_GE(d.x(), frei.left());
+        EXPECT_GE(d.y(), frei.top());
+        if (d.width() < frei.width()) {
+            EXPECT_NEAR(d.geometry().center().x(), frei.center().x(), 2);
+        }
+    }
 }
 
 TEST(Dialog, SchriftEinesSteuerelements) {
