@@ -15,4 +15,5 @@ configure_file(${quorvia_kunst}/hilfe/website.html ${CMAKE_BINARY_DIR}/bin/websi
 install(FILES ${quorvia_kunst}/hilfe/quorvia.HLP ${quorvia_kunst}/hilfe/website.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia)
 install(FILES ${quorvia_kunst}/bilder/Bustixgr.gif ${quorvia_kunst}/bilder/Bustixkl.gif
+              ${quorvia_kunst}/bilder/Bustixgr@2x.gif ${quorvia_kunst}/bilder/Bustixkl@2x.gif
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia/Bilder)
