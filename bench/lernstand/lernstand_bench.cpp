@@ -1,6 +1,6 @@
 #include "lernstand/lernstand.h"
 
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 #include "gemeinsam/kurspaare.h"
 
 #include <benchmark/benchmark.h>

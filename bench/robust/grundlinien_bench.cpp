@@ -10,6 +10,7 @@
 #include "data/eintragsliste.h"
 #include "data/kodierung.h"
 #include "data/md5.h"
+#include "data/zeilenleser.h"
 
 #include "gemeinsam/kurspaare.h"
 

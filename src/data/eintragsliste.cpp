@@ -1,5 +1,7 @@
 #include "data/eintragsliste.h"
 
+#include "data/zeilenleser.h"
+
 #include <charconv>
 #include <vector>
 

@@ -2,6 +2,7 @@
 
 #include "data/kursdatei.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -30,13 +31,12 @@ void Listenansicht::bereichFuellen(const Eintragsliste& kurs) {
     const std::vector<Eintrag> eintraege = kurs.eintraege(erste(), letzte());
     int reihe = 0;
     for (int n = erste(); n <= letzte(); ++n) {
-        const int index = zeileEinfuegen(ansichtIds::liste, reihe, zeile().spalten.platzhalter);
         const Eintrag& e = eintraege[static_cast<std::size_t>(n - erste())];
-        if (const auto lektion = Lektionstabelle::lektionVon(zeile().kurs, n)) {
-            zelleSetzen(ansichtIds::liste, index, 0, *lektion);
-        }
-        zelleSetzen(ansichtIds::liste, index, 1, e.lateinisch);
-        zelleSetzen(ansichtIds::liste, index, 2, e.deutsch);
+        // Column 0 names the lesson; an item beyond the lesson table keeps the placeholder.
+        const std::optional<std::string> lektion = Lektionstabelle::lektionVon(zeile().kurs, n);
+        zeileEinfuegen(ansichtIds::liste, reihe,
+                       {lektion ? std::string_view(*lektion) : zeile().spalten.platzhalter,
+                        e.lateinisch, e.deutsch});
         ++reihe;
     }
 }
@@ -63,9 +63,7 @@ void Listenansicht::nichtGewusstFuellen(const Eintragsliste& kurs) {
         if (const auto n = nummern.find(schluessel(e)); n != nummern.end()) {
             lektion = Lektionstabelle::lektionVon(zeile().kurs, n->second).value_or("");
         }
-        reihe = zeileEinfuegen(ansichtIds::liste, reihe, lektion);
-        zelleSetzen(ansichtIds::liste, reihe, 1, e.lateinisch);
-        zelleSetzen(ansichtIds::liste, reihe, 2, e.deutsch);
+        reihe = zeileEinfuegen(ansichtIds::liste, reihe, {lektion, e.lateinisch, e.deutsch});
     }
 }
 

@@ -1,11 +1,11 @@
 // The settings dialog: what it shows when it opens, the choosers and the pause spin, the
 // defaults button, and that only "&OK" writes, reporting a failed save as a failure.
 
+#include "gemeinsam/fenster.h"
 #include "settings/fenster/einstellungen.h"
 #include "settings/inidatei.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/steuerelemente.h"
-#include "ui/plattform_testhilfe.h"
 
 #include <QTemporaryDir>
 #include <QToolButton>

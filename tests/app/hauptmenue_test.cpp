@@ -5,13 +5,13 @@
 #include "app/hauptmenue.h"
 
 #include "app_testhilfe.h"
+#include "gemeinsam/fenster.h"
 #include "query/fenster/endeabfrage.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/hilfe.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
-#include "ui/plattform_testhilfe.h"
 #include "ui/quorviainfo.h"
 
 #include <QPalette>
@@ -32,13 +32,13 @@ namespace {
 
 using namespace hauptmenueIds;
 namespace t = quorvia::test;
-using apptest::Arbeitsordner;
+using Arbeitsordner = apptest::Programmordner;
 
 class HauptmenueTest : public ::testing::Test {
 protected:
     Arbeitsordner ordner_;
     t::DiensteEingesetzt dienste_;
-    apptest::Notaus notaus_;
+    t::Notaus notaus_;
 };
 
 TEST_F(HauptmenueTest, StartsWithWordQueryGermanToLatinAndLessonOneInBothLists) {

@@ -7,11 +7,11 @@
 
 #include "app_testhilfe.h"
 #include "data/nichtgewusstliste.h"
+#include "gemeinsam/fenster.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 #include "ui/optionstabelle.h"
-#include "ui/plattform_testhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ namespace {
 
 using namespace hauptmenueIds;
 namespace t = quorvia::test;
-using apptest::Arbeitsordner;
-using apptest::lateinVon;
+using Arbeitsordner = apptest::Programmordner;
+using test::lateinVon;
 
 class Programm : public ::testing::Test {
 protected:
@@ -64,11 +64,11 @@ protected:
 
     Arbeitsordner ordner_;
     t::DiensteEingesetzt dienste_;
-    apptest::Notaus notaus_;
+    t::Notaus notaus_;
 };
 
 TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
-    apptest::Zusammenfassungen zusammenfassungen;
+    t::Zusammenfassungen zusammenfassungen;
     std::set<int> gefragt;
     std::string klasse;
     const int status = starten([&](Hauptmenue& m) {
@@ -81,7 +81,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
             for (int i = 0; i < 30 && !q->ablauf()->beendet(); ++i) {
                 gefragt.insert(q->ablauf()->aktuelleNummer());
                 EXPECT_EQ(d.text(abfrageIds::ausdruck),
-                          apptest::deutschVon(Kursart::Woerter, q->ablauf()->aktuelleNummer()));
+                          t::deutschVon(Kursart::Woerter, q->ablauf()->aktuelleNummer()));
                 t::tippen(d, abfrageIds::eingabe, QStringLiteral("nescio"));
                 t::klicken(d, abfrageIds::ok);
                 t::klicken(d, abfrageIds::ok);
@@ -97,7 +97,7 @@ TEST_F(Programm, OkAtOnceAsksTheWordsOneToThirtyGermanToLatin) {
     }
     EXPECT_EQ(gefragt, einsBisDreissig);
     EXPECT_EQ(zusammenfassungen.liste,
-              (std::vector<apptest::Zusammenfassungen::Werte>{{"W\xF6rter", 30, 0, 30}}));
+              (std::vector<t::Zusammenfassungen::Werte>{{"W\xF6rter", 30, 0, 30}}));
 }
 
 // Lessons 03 to 05 are the same lessons in both courses, with items of their own.
@@ -131,9 +131,9 @@ TEST_P(Lektionen, VonThreeBisFiveShowsTheItemsOfThoseLessons) {
     erwarteEnde(status);
     EXPECT_EQ(zeilen, p.letzte - p.erste + 1);
     EXPECT_EQ(erste, (std::vector<std::string>{"03", lateinVon(p.kurs, p.erste),
-                                               apptest::deutschVon(p.kurs, p.erste)}));
+                                               t::deutschVon(p.kurs, p.erste)}));
     EXPECT_EQ(letzte, (std::vector<std::string>{"05", lateinVon(p.kurs, p.letzte),
-                                                apptest::deutschVon(p.kurs, p.letzte)}));
+                                                t::deutschVon(p.kurs, p.letzte)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Programm, Lektionen,

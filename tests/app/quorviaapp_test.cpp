@@ -8,7 +8,7 @@
 #include "data/startsperre.h"
 
 #include "app_testhilfe.h"
-#include "ui/plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +32,9 @@ struct Schliessweg {
 class MenueSchliessen : public ::testing::TestWithParam<Schliessweg> {};
 
 TEST_P(MenueSchliessen, EndsTheProgram) {
-    apptest::Arbeitsordner ordner;
+    apptest::Programmordner ordner;
     t::DiensteEingesetzt dienste;
-    apptest::Notaus notaus;
+    t::Notaus notaus;
     t::beimNaechstenDialog([](Dialog* d) {
         auto* m = qobject_cast<Hauptmenue*>(d);
         ASSERT_NE(m, nullptr);
@@ -103,7 +103,7 @@ void bisZumFehler(const Datenfehler& p) {
 
 TEST_P(FatalerDatenfehler, ShowsTheStopMessageAndEndsWithStatusOne) {
     const Datenfehler& p = GetParam();
-    apptest::Arbeitsordner ordner;
+    apptest::Programmordner ordner;
     ordner.nichtGewusst(Kursart::Woerter, {3, 9});
     if (p.entfernen) {
         std::filesystem::remove(p.datei);

@@ -1,4 +1,5 @@
 #include "data/eintragsliste.h"
+#include "data/zeilenleser.h"
 
 #include <gtest/gtest.h>
 

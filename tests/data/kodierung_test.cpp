@@ -1,7 +1,7 @@
 #include "data/datendatei.h"
 #include "data/kodierung.h"
 #include "data/md5.h"
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "data/nichtgewusstliste.h"
 #include "data/pfade.h"
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 #include "lernstand/lernstand.h"
 
 #include <sqlite3.h>

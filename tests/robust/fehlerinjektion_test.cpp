@@ -1,14 +1,13 @@
 // Saving the not-known lists and the settings while the file system fails at each step, and
 // loading lists that are there but cannot be read: the previous file stays byte for byte,
 // the program's message names the failure, and no temporary file is left behind.
-#include "robust/arbeitsordner.h"
 #include "robust/stoerung.h"
 
 #include "data/datendatei.h"
 #include "data/kursdatei.h"
 #include "data/nichtgewusstliste.h"
 #include "data/startsperre.h"
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 #include "settings/einstellungsspeicher.h"
 
 #include <gtest/gtest.h>

@@ -5,13 +5,12 @@
 //
 // QUORVIA_ZUFALL_SITZUNGEN sets the sessions per seed (default 40), QUORVIA_ZUFALL_SAMEN
 // runs one chosen seed instead of the fixed ones.
-#include "robust/arbeitsordner.h"
 
 #include "data/datendatei.h"
 #include "data/lektionstabelle.h"
 #include "data/nichtgewusstliste.h"
 #include "data/pfade.h"
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 #include "query/abfrageablauf.h"
 #include "query/abfragearten.h"
 

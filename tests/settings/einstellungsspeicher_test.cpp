@@ -1,6 +1,6 @@
 #include "settings/einstellungsspeicher.h"
 
-#include "settings/testordner.h"
+#include "gemeinsam/ordner.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ std::string erwarteteDatei(const BegruessungsStil& b, const AbfrageEinstellungen
 
 class EinstellungsSpeicherTest : public ::testing::Test {
 protected:
-    test::Testordner ordner;
+    test::TempOrdner ordner;
     std::filesystem::path datei = ordner / "Einstellungen.ini";
 };
 

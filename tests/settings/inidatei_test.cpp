@@ -1,6 +1,6 @@
 #include "settings/inidatei.h"
 
-#include "settings/testordner.h"
+#include "gemeinsam/ordner.h"
 
 #include <gtest/gtest.h>
 
@@ -189,7 +189,7 @@ TEST(IniDokument, SchreibenAendertNurDieBetroffeneZeile) {
 }
 
 TEST(DateiErsetzen, ErsetztOderLegtAn) {
-    test::Testordner ordner;
+    test::TempOrdner ordner;
     const Dateizugriff zugriff;
     const auto ziel = ordner / "x.ini";
     ASSERT_TRUE(datei::ersetzen(ziel, "eins", zugriff));

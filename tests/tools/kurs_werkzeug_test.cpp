@@ -1,7 +1,7 @@
 #include "data/datendatei.h"
 #include "data/eintragsliste.h"
 #include "data/lektionstabelle.h"
-#include "data/tempordner.h"
+#include "gemeinsam/ordner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ui/abfragefenster.h"
 
 #include "fenster_testhilfe.h"
-#include "plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include "query/lobtabelle.h"
 
@@ -82,6 +82,8 @@ enum class Weg { Knopf, Enter, Menue };
 
 class AbfragefensterTest : public ::testing::Test {
 protected:
+    AbfragefensterTest() { fensterordnerEinrichten(ordner); }
+
     void oeffnen(Abfragefenster& f) {
         f.menuefensterSetzen(&menue);
         menue.show();
@@ -124,7 +126,7 @@ protected:
     }
 
     Arbeitsordner ordner;
-    Meldungen meldungen;
+    DiensteEingesetzt dienste;
     Zusammenfassungen zusammenfassungen;
     Dialog menue{QStringLiteral("QuorviaInfo")};
     Pausen pausen;
@@ -206,7 +208,7 @@ TEST_P(GanzeAbfrage, FragtJedenEintragEinmalUndSchreibtDieFalschen) {
 
     f.reset();
     EXPECT_EQ(lesen(art.kurs), nichtGewusstText(art.kurs, falsche));
-    EXPECT_TRUE(meldungen.liste.empty());
+    EXPECT_TRUE(dienste->meldungen.empty());
 }
 
 std::string ganzlaufName(const ::testing::TestParamInfo<Ganzlauf>& info) {
@@ -285,7 +287,7 @@ TEST_P(AbfrageZustaende, KnopfUndMenuepunkt) {
     AbfrageEinstellungen e;
     e.automatisch = modus.automatisch;
     e.pause = modus.pause;
-    ordner.einstellungen(e);
+    einstellungenSchreiben(e);
 
     auto f = fensterFuer("Option211", pausen);
     const int ok = f->zeile().befehlOk();
@@ -372,7 +374,7 @@ TEST_F(AbfragefensterTest, SchliessenInDerPauseFragtNichtWeiter) {
     AbfrageEinstellungen e;
     e.automatisch = true;
     e.pause = 10;
-    ordner.einstellungen(e);
+    einstellungenSchreiben(e);
     pausen.ersatz.reset();
 
     auto f = std::make_unique<Beobachtet<Abfragefenster>>(zeileVon("Option211"), pausen);
@@ -495,9 +497,9 @@ TEST_F(AbfragefensterTest, FehlendesBildSchliesstNachEinerMeldung) {
     QTest::qWait(50);
     f->repaint();
     abarbeiten();
-    ASSERT_EQ(meldungen.liste.size(), 1u);
-    EXPECT_EQ(meldungen.liste[0].text, kleinesBild.meldung);
-    EXPECT_EQ(meldungen.liste[0].symbol, Meldungssymbol::Stop);
+    ASSERT_EQ(dienste->meldungen.size(), 1u);
+    EXPECT_EQ(alsKerntext(dienste->meldungen[0].text), kleinesBild.meldung);
+    EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Stop);
     EXPECT_TRUE(f->istBeendet());
     EXPECT_FALSE(f->zurueckZumMenue());
     EXPECT_TRUE(menue.istBeendet());

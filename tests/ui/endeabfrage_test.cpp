@@ -96,7 +96,7 @@ class Beschriftungsfarbe : public ::testing::TestWithParam<Meldungsfarbe> {};
 TEST_P(Beschriftungsfarbe, RightIsGreenWrongIsRedTheRatingHasTheMessageColour) {
     Arbeitsordner ordner;
     if (!GetParam().datei.isEmpty()) {
-        ordner.schreiben(QStringLiteral("Einstellungen.ini"), GetParam().datei);
+        schreiben(ordner, QStringLiteral("Einstellungen.ini"), GetParam().datei);
     }
     EndeAbfrage ende("W\xF6rter", 4, 1, 3);
     ende.vorbereiten();
@@ -150,8 +150,8 @@ bool zeigtFarbe(QWidget* beschriftung, const QColor& farbe) {
 
 TEST(Zusammenfassung, DrawsTheColouredValuesInTheirColours) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Einstellungen.ini"),
-                     einstellungenMitMeldungsfarbe(200, 16, 90));
+    schreiben(ordner, QStringLiteral("Einstellungen.ini"),
+              einstellungenMitMeldungsfarbe(200, 16, 90));
     EndeAbfrage ende("W\xF6rter", 11, 11, 11);
     ende.vorbereiten();
     const QColor gruen(0, 128, 0), rot(255, 0, 0), meldung(200, 16, 90);

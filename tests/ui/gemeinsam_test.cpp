@@ -33,9 +33,8 @@
 namespace quorvia {
 namespace {
 
-using test::Antworten;
-using test::AntwortenEingesetzt;
 using test::Arbeitsordner;
+using test::DiensteEingesetzt;
 
 // The shared commands of three option windows, as their table rows derive them.
 const GemeinsameBefehle option211Befehle = optionsfensterTabelle[2].befehle();
@@ -66,7 +65,7 @@ protected:
 
 TEST(BildLaden, DecodesAGifFromMemoryAndReportsItsSizeInHundredthsOfAMillimetre) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/rot.gif"), test::rotesGif());
+    schreiben(ordner, QStringLiteral("Bilder/rot.gif"), test::rotesGif());
     const std::optional<Bild> bild = bildLaden(QStringLiteral("Bilder/rot.gif"));
     ASSERT_TRUE(bild.has_value());
     EXPECT_EQ(bild->bild.size(), QSize(10, 8));
@@ -78,14 +77,14 @@ TEST(BildLaden, DecodesAGifFromMemoryAndReportsItsSizeInHundredthsOfAMillimetre)
 TEST(BildLaden, GivesNoPictureForEveryFileThatIsNotOne) {
     Arbeitsordner ordner;
     const QByteArray gif = test::rotesGif();
-    ordner.schreiben(QStringLiteral("leer.gif"), QByteArray());
-    ordner.schreiben(QStringLiteral("text.gif"), QByteArray("Dies ist kein Bild.\r\n"));
-    ordner.schreiben(QStringLiteral("kopf.gif"), gif.left(13)); // header, no image data
-    ordner.schreiben(QStringLiteral("nullen.gif"), QByteArray(4096, '\0'));
-    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.gif")));
+    schreiben(ordner, QStringLiteral("leer.gif"), QByteArray());
+    schreiben(ordner, QStringLiteral("text.gif"), QByteArray("Dies ist kein Bild.\r\n"));
+    schreiben(ordner, QStringLiteral("kopf.gif"), gif.left(13)); // header, no image data
+    schreiben(ordner, QStringLiteral("nullen.gif"), QByteArray(4096, '\0'));
+    QDir().mkpath(pfad(ordner, QStringLiteral("ordner.gif")));
     {
         // Larger than any picture may be: refused before it is read.
-        QFile gross(ordner.pfad(QStringLiteral("gross.gif")));
+        QFile gross(pfad(ordner, QStringLiteral("gross.gif")));
         ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
         ASSERT_EQ(gross.write(gif), gif.size());
         ASSERT_TRUE(gross.resize(maxBildgroesse + 1));
@@ -124,8 +123,8 @@ TEST(BildLaden, OurPicturesFitBesideTheControlsOfTheirWindows) {
 
 TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(kleinesBild);
     fenster.vorbereiten();
     ASSERT_TRUE(fenster.hatBild());
@@ -175,12 +174,12 @@ TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
         SCOPED_TRACE(f.name);
         Arbeitsordner ordner;
         if (!f.einfach.isEmpty()) {
-            ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), f.einfach);
+            schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), f.einfach);
         }
         if (!f.doppelt.isEmpty()) {
-            ordner.schreiben(QStringLiteral("Bilder/Bustixkl@2x.gif"), f.doppelt);
+            schreiben(ordner, QStringLiteral("Bilder/Bustixkl@2x.gif"), f.doppelt);
         }
-        AntwortenEingesetzt antworten;
+        DiensteEingesetzt antworten;
         Testfenster fenster(kleinesBild);
         fenster.vorbereiten();
         ASSERT_EQ(fenster.hatBild(), f.farbe.has_value());
@@ -197,8 +196,8 @@ TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
 
 TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(kleinesBild);
     fenster.vorbereiten();
     fenster.showMinimized();
@@ -234,12 +233,12 @@ class Bildfehler : public ::testing::TestWithParam<Fehlbild> {};
 TEST_P(Bildfehler, ShowsItsMessageOnceThenTheWindowCloses) {
     Arbeitsordner ordner;
     if (*GetParam().name != '\0') {
-        ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), GetParam().inhalt);
+        schreiben(ordner, QStringLiteral("Bilder/Bustixgr.gif"), GetParam().inhalt);
     }
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild);
     bool offenWaehrendMeldung = false;
-    antworten->beiMeldung = [&] {
+    antworten->beiMeldung = [&](const QString&) {
         offenWaehrendMeldung = fenster.laeuft() && !fenster.istBeendet();
         fenster.flaeche()->repaint();
         QCoreApplication::processEvents();
@@ -269,8 +268,8 @@ INSTANTIATE_TEST_SUITE_P(Fehlbilder, Bildfehler,
 
 TEST(FensterZeichnen, AWindowWithItsPictureShowsNoMessageAndStaysOpen) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("Bilder/Bustixgr.gif"), test::rotesGif());
-    AntwortenEingesetzt antworten;
+    schreiben(ordner, QStringLiteral("Bilder/Bustixgr.gif"), test::rotesGif());
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild);
     QTimer::singleShot(0, &fenster, [&] {
         fenster.flaeche()->repaint();
@@ -315,11 +314,11 @@ TEST(Hilfedatei, BesideTheProgramFirstThenInTheDataFolder) {
         const QString namen[] = {QStringLiteral("bin/quorvia.HLP"), QStringLiteral("share/q.HLP")};
         for (const int i : {0, 1}) {
             if (fall[i] == 'd') {
-                ordner.schreiben(namen[i], "<html></html>");
+                schreiben(ordner, namen[i], "<html></html>");
             }
         }
-        EXPECT_EQ(mitgelieferteDatei(ordner.pfad(namen[0]), ordner.pfad(namen[1])),
-                  ordner.pfad(namen[fall[2] - '0']));
+        EXPECT_EQ(mitgelieferteDatei(pfad(ordner, namen[0]), pfad(ordner, namen[1])),
+                  pfad(ordner, namen[fall[2] - '0']));
     }
     EXPECT_TRUE(datenordner().startsWith(u'/') && datenordner().endsWith(u"/share/quorvia"));
 }
@@ -332,11 +331,11 @@ protected:
 
 TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("hilfe.HLP"),
-                     QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
-                                "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
-                                "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
-    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    schreiben(ordner, QStringLiteral("hilfe.HLP"),
+              QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
+                         "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
+                         "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
+    ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("hilfe.HLP"))));
     Hilfefenster* hilfe = Hilfefenster::offenes();
     ASSERT_NE(hilfe, nullptr);
     EXPECT_EQ(hilfe->parentWidget(), nullptr) << "owned by the window it was opened from";
@@ -350,7 +349,7 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
 
     // Asked again: the same viewer, not a second one.
-    ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("hilfe.HLP"))));
     EXPECT_EQ(Hilfefenster::offenes(), hilfe);
 
     hilfeSchliessen();
@@ -361,8 +360,8 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
 // window it was opened from has gone.
 TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("hilfe.HLP"), "<html><body><p>Inhalt</p></body></html>");
-    const QString datei = ordner.pfad(QStringLiteral("hilfe.HLP"));
+    schreiben(ordner, QStringLiteral("hilfe.HLP"), "<html><body><p>Inhalt</p></body></html>");
+    const QString datei = pfad(ordner, QStringLiteral("hilfe.HLP"));
     std::string unbedienbar;
     // Types into the search field through the window system, where modality is enforced.
     const auto pruefen = [&unbedienbar](const char* wo) {
@@ -402,16 +401,16 @@ TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
 // and link at the contrast and no light cell behind white text; a light page as written.
 TEST_F(Hilfeansicht, KeepsEveryTextReadableOnTheDesktopPalette) {
     Arbeitsordner ordner;
-    ordner.schreiben(QStringLiteral("test.HLP"),
-                     "<html><head><style>h1 { color: #7a1f1f; } th { background-color: #efe6d2; }"
-                     "</style></head><body><a name=\"inhalt\"></a><h1>Titel</h1>"
-                     "<p><a href=\"#inhalt\">Verweis</a> <span style=\"color: #008000\">gut"
-                     "</span></p><table><tr><th>Kopf</th></tr></table></body></html>");
+    schreiben(ordner, QStringLiteral("test.HLP"),
+              "<html><head><style>h1 { color: #7a1f1f; } th { background-color: #efe6d2; }"
+              "</style></head><body><a name=\"inhalt\"></a><h1>Titel</h1>"
+              "<p><a href=\"#inhalt\">Verweis</a> <span style=\"color: #008000\">gut"
+              "</span></p><table><tr><th>Kopf</th></tr></table></body></html>");
     const QPalette vorher = QApplication::palette();
     for (const bool dunkel : {false, true}) {
         SCOPED_TRACE(dunkel ? "dunkel" : "hell");
         QApplication::setPalette(dunkel ? QPalette(QColor(0x32, 0x32, 0x32)) : vorher);
-        ASSERT_TRUE(Hilfefenster::zeigen(ordner.pfad(QStringLiteral("test.HLP"))));
+        ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("test.HLP"))));
         QTextBrowser& browser = *Hilfefenster::offenes()->browser();
         const QColor seite = browser.palette().color(QPalette::Base);
         EXPECT_EQ(istDunkel(seite), dunkel);
@@ -440,15 +439,15 @@ TEST_F(Hilfeansicht, KeepsEveryTextReadableOnTheDesktopPalette) {
 
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     Arbeitsordner ordner;
-    QDir().mkpath(ordner.pfad(QStringLiteral("ordner.HLP")));
+    QDir().mkpath(pfad(ordner, QStringLiteral("ordner.HLP")));
     {
-        QFile gross(ordner.pfad(QStringLiteral("gross.HLP")));
+        QFile gross(pfad(ordner, QStringLiteral("gross.HLP")));
         ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
         ASSERT_TRUE(gross.resize(maxHilfegroesse + 1));
     }
     for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(Hilfefenster::zeigen(ordner.pfad(QString::fromLatin1(name))));
+        EXPECT_FALSE(Hilfefenster::zeigen(pfad(ordner, QString::fromLatin1(name))));
         EXPECT_EQ(Hilfefenster::offenes(), nullptr);
     }
 }
@@ -456,7 +455,7 @@ TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
 TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
     // The test program has no help file beside it.
     ASSERT_FALSE(QFileInfo::exists(hilfedatei()));
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(hauptmenueBefehle.hilfe);
         QCoreApplication::processEvents();
@@ -513,7 +512,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 // Exit posts a close request: the window is still running when the handler returns and
 // closes right after.
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
-    AntwortenEingesetzt antworten;
+    DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
     fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}});
     bool liefNachBefehl = false;
@@ -609,7 +608,7 @@ TEST(FensterDatenfehlerDeathTest, AFailureInsideAWindowEndsTheProgramWithoutRunn
     std::optional<Arbeitsordner> ordner;
     if (!qEnvironmentVariableIsSet(variable)) {
         ordner.emplace();
-        qputenv(variable, ordner->pfad(QStringLiteral("zerstoert")).toLocal8Bit());
+        qputenv(variable, pfad(*ordner, QStringLiteral("zerstoert")).toLocal8Bit());
     }
     const QString marke = qEnvironmentVariable(variable);
     EXPECT_EXIT(

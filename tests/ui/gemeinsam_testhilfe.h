@@ -1,98 +1,29 @@
 #pragma once
 
-// Helpers for the tests of the shared window pieces, the about box and the summary: a
-// seam that answers message boxes, a temporary working directory, a guard against a
-// modal run that never ends.
+// Helpers for the tests of the shared window pieces, the about box and the summary, over
+// the shared test support: the working directory in Qt's types, a guard against a modal
+// run that never ends, a small picture.
 
-#include "ui/plattform/anwendung.h"
+#include "gemeinsam/fenster.h"
+#include "gemeinsam/ordner.h"
 #include "ui/plattform/dialog.h"
-#include "ui/plattform/dienste.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <string_view>
 
 namespace quorvia::test {
 
-struct GezeigteMeldung {
-    QString text;
-    Meldungssymbol symbol;
-};
-
-// Answers every message box at once and records it; beiMeldung runs while the "box" is
-// open, as the pupil's reading time would.
-class Antworten final : public Dialogdienste {
-public:
-    void meldung(QWidget*, const QString& text, Meldungssymbol symbol) override {
-        meldungen.push_back({text, symbol});
-        if (beiMeldung) {
-            beiMeldung();
-        }
-    }
-    std::optional<Schriftbeschreibung> schriftWaehlen(QWidget*,
-                                                      const Schriftbeschreibung&) override {
-        return std::nullopt;
-    }
-    std::optional<Farbe> farbeWaehlen(QWidget*, Farbe) override { return std::nullopt; }
-
-    std::vector<GezeigteMeldung> meldungen;
-    std::function<void()> beiMeldung;
-};
-
-// Puts Antworten into the application's seam for the life of the object.
-class AntwortenEingesetzt {
-public:
-    AntwortenEingesetzt() {
-        auto neu = std::make_unique<Antworten>();
-        antworten_ = neu.get();
-        vorher_ = Anwendung::instanz()->setzeDienste(std::move(neu));
-    }
-    ~AntwortenEingesetzt() { Anwendung::instanz()->setzeDienste(std::move(vorher_)); }
-    AntwortenEingesetzt(const AntwortenEingesetzt&) = delete;
-    AntwortenEingesetzt& operator=(const AntwortenEingesetzt&) = delete;
-
-    Antworten& operator*() const { return *antworten_; }
-    Antworten* operator->() const { return antworten_; }
-
-private:
-    Antworten* antworten_ = nullptr;
-    std::unique_ptr<Dialogdienste> vorher_;
-};
-
-// A fresh directory that is the working directory while the object lives.
-class Arbeitsordner {
-public:
-    Arbeitsordner() : vorher_(QDir::currentPath()) {
-        EXPECT_TRUE(ordner_.isValid());
-        EXPECT_TRUE(QDir::setCurrent(ordner_.path()));
-    }
-    ~Arbeitsordner() { QDir::setCurrent(vorher_); }
-    Arbeitsordner(const Arbeitsordner&) = delete;
-    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
-
-    QString pfad(const QString& name) const { return ordner_.filePath(name); }
-    void schreiben(const QString& name, const QByteArray& inhalt) const {
-        const QString ziel = pfad(name);
-        QDir().mkpath(QFileInfo(ziel).path());
-        QFile datei(ziel);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(datei.write(inhalt), inhalt.size());
-    }
-
-private:
-    QString vorher_;
-    QTemporaryDir ordner_;
-};
+// The shared working directory in the Qt types these tests hold.
+inline QString pfad(const Arbeitsordner& ordner, const QString& name) {
+    return QString::fromStdString(ordner.pfad(name.toStdString()).string());
+}
+inline void schreiben(const Arbeitsordner& ordner, const QString& name, const QByteArray& inhalt) {
+    ordner.schreiben(name.toStdString(),
+                     std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
+}
 
 // Ends a modal run that is still going after a few seconds, so that a fault shows as a
 // failed expectation instead of a hanging test.

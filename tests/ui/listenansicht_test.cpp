@@ -36,6 +36,8 @@ std::unique_ptr<Listenansicht> ansichtFuer(std::string_view klasse, std::string 
 
 class ListenansichtTest : public ::testing::Test {
 protected:
+    ListenansichtTest() { fensterordnerEinrichten(ordner); }
+
     void oeffnen(Listenansicht& f) {
         f.menuefensterSetzen(&menue);
         menue.show();
@@ -56,7 +58,7 @@ protected:
     }
 
     Arbeitsordner ordner;
-    Meldungen meldungen;
+    DiensteEingesetzt dienste;
     Dialog menue{QStringLiteral("QuorviaInfo")};
 };
 
@@ -158,9 +160,9 @@ TEST_F(ListenansichtTest, FehlendesBildSchliesstNachEinerMeldung) {
     QTest::qWait(50);
     f->repaint();
     abarbeiten();
-    ASSERT_EQ(meldungen.liste.size(), 1u);
-    EXPECT_EQ(meldungen.liste[0].text, kleinesBild.meldung);
-    EXPECT_EQ(meldungen.liste[0].symbol, Meldungssymbol::Stop);
+    ASSERT_EQ(dienste->meldungen.size(), 1u);
+    EXPECT_EQ(alsKerntext(dienste->meldungen[0].text), kleinesBild.meldung);
+    EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Stop);
     EXPECT_TRUE(f->istBeendet());
     EXPECT_FALSE(f->zurueckZumMenue());
     EXPECT_TRUE(menue.istBeendet());

@@ -1,4 +1,4 @@
-#include "plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include "ui/plattform/steuerelemente.h"
 
@@ -611,30 +611,38 @@ TEST(Dialog, SortierteListeGibtDenTatsaechlichenIndex) {
         {"Option11", {{0, "05"}, {1, "02"}, {1, "03"}}, {0, 1, 1}, {"a", "c", "b"}},
         {"Option31", {{0, "x"}, {7, "y"}}, {0, 1}, {"a", "b"}},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.vorlage);
-        Dialog d{QString::fromLatin1(f.vorlage)};
-        d.vollzeileSetzen(1026, true);
-        d.spalteEinfuegen(1026, 0, "Lektion", 50);
-        d.spalteEinfuegen(1026, 1, "Stammformen", 250);
-        d.spalteEinfuegen(1026, 2, "deutsche Bedeutung", 250);
-        std::vector<int> indizes;
-        char name = 'a';
-        for (const auto& [zeile, text] : f.einfuegen) {
-            const int index = d.zeileEinfuegen(1026, zeile, text);
-            indizes.push_back(index);
-            d.zelleSetzen(1026, index, 1, std::string(1, name++));
+    // Cell by cell, and the whole row at once: the same places.
+    for (const bool ganzeZeile : {false, true}) {
+        for (const Fall& f : faelle) {
+            SCOPED_TRACE(std::string(f.vorlage) + (ganzeZeile ? " ganze Zeile" : ""));
+            Dialog d{QString::fromLatin1(f.vorlage)};
+            d.vollzeileSetzen(1026, true);
+            d.spalteEinfuegen(1026, 0, "Lektion", 50);
+            d.spalteEinfuegen(1026, 1, "Stammformen", 250);
+            d.spalteEinfuegen(1026, 2, "deutsche Bedeutung", 250);
+            std::vector<int> indizes;
+            char name = 'a';
+            for (const auto& [zeile, text] : f.einfuegen) {
+                const std::string zelle1(1, name++);
+                const int index = ganzeZeile ? d.zeileEinfuegen(1026, zeile, {text, zelle1, "z"})
+                                             : d.zeileEinfuegen(1026, zeile, text);
+                indizes.push_back(index);
+                if (!ganzeZeile) {
+                    d.zelleSetzen(1026, index, 1, zelle1);
+                }
+            }
+            EXPECT_EQ(indizes, f.indizes);
+            ASSERT_EQ(d.zeilenAnzahl(1026), static_cast<int>(f.reihenfolge.size()));
+            for (int i = 0; i < d.zeilenAnzahl(1026); ++i) {
+                EXPECT_EQ(d.zelle(1026, i, 1), f.reihenfolge[static_cast<std::size_t>(i)]) << i;
+                EXPECT_EQ(d.zelle(1026, i, 2), ganzeZeile ? "z" : "") << i;
+            }
+            auto* liste = d.steuerelement<Berichtsliste>(1026);
+            EXPECT_EQ(liste->columnWidth(0), 50);
+            EXPECT_EQ(liste->columnWidth(2), 250);
+            EXPECT_EQ(liste->headerItem()->text(2), QStringLiteral("deutsche Bedeutung"));
+            EXPECT_EQ(liste->selectionBehavior(), QAbstractItemView::SelectRows);
         }
-        EXPECT_EQ(indizes, f.indizes);
-        ASSERT_EQ(d.zeilenAnzahl(1026), static_cast<int>(f.reihenfolge.size()));
-        for (int i = 0; i < d.zeilenAnzahl(1026); ++i) {
-            EXPECT_EQ(d.zelle(1026, i, 1), f.reihenfolge[static_cast<std::size_t>(i)]) << i;
-        }
-        auto* liste = d.steuerelement<Berichtsliste>(1026);
-        EXPECT_EQ(liste->columnWidth(0), 50);
-        EXPECT_EQ(liste->columnWidth(2), 250);
-        EXPECT_EQ(liste->headerItem()->text(2), QStringLiteral("deutsche Bedeutung"));
-        EXPECT_EQ(liste->selectionBehavior(), QAbstractItemView::SelectRows);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include "data/datendatei.h"
 #include "ui/plattform/schriftwahl.h"

@@ -1,4 +1,4 @@
-#include "plattform_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/schriftwahl.h"

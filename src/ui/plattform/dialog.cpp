@@ -813,8 +813,20 @@ void Dialog::spalteEinfuegen(int id, int spalte, std::string_view titel, int bre
 }
 
 int Dialog::zeileEinfuegen(int id, int zeile, std::string_view text) {
+    return zeileEinfuegen(id, zeile, {text});
+}
+
+int Dialog::zeileEinfuegen(int id, int zeile, std::initializer_list<std::string_view> zellen) {
     auto* l = qobject_cast<Berichtsliste*>(pruefen(id));
-    return l != nullptr ? l->zeileEinfuegen(zeile, alsQString(text)) : -1;
+    if (l == nullptr) {
+        return -1;
+    }
+    QStringList texte;
+    texte.reserve(static_cast<qsizetype>(zellen.size()));
+    for (const std::string_view zelle : zellen) {
+        texte.append(alsQString(zelle));
+    }
+    return l->zeileEinfuegen(zeile, texte);
 }
 
 void Dialog::zelleSetzen(int id, int zeile, int spalte, std::string_view text) {

@@ -22,6 +22,7 @@
 #include <QColor>
 #include <QDialog>
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -159,6 +160,8 @@ public:
     // Inserts a row with its first cell; a sorted list places it by that text (after equal
     // texts). Returns the row's actual index.
     int zeileEinfuegen(int id, int zeile, std::string_view text);
+    // The same with every cell of the row, inserted at once.
+    int zeileEinfuegen(int id, int zeile, std::initializer_list<std::string_view> zellen);
     void zelleSetzen(int id, int zeile, int spalte, std::string_view text);
     std::string zelle(int id, int zeile, int spalte) const;
     int zeilenAnzahl(int id) const;

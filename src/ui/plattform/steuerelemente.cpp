@@ -211,6 +211,11 @@ void Berichtsliste::spalteEinfuegen(int spalte, const QString& titel, int breite
 }
 
 int Berichtsliste::zeileEinfuegen(int zeile, const QString& text) {
+    return zeileEinfuegen(zeile, QStringList{text});
+}
+
+int Berichtsliste::zeileEinfuegen(int zeile, const QStringList& zellen) {
+    const QString text = zellen.value(0);
     int ziel = std::clamp(zeile, 0, topLevelItemCount());
     if (sortiert_) {
         // After all rows whose text is not greater: equal rows keep their insertion order.
@@ -222,9 +227,7 @@ int Berichtsliste::zeileEinfuegen(int zeile, const QString& text) {
             }
         }
     }
-    auto* eintrag = new QTreeWidgetItem;
-    eintrag->setText(0, text);
-    insertTopLevelItem(ziel, eintrag);
+    insertTopLevelItem(ziel, new QTreeWidgetItem(zellen));
     return ziel;
 }
 

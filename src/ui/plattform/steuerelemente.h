@@ -108,6 +108,8 @@ public:
     bool sortiert() const { return sortiert_; }
     void spalteEinfuegen(int spalte, const QString& titel, int breite);
     int zeileEinfuegen(int zeile, const QString& text);
+    // The whole row at once: one insertion instead of one per cell.
+    int zeileEinfuegen(int zeile, const QStringList& zellen);
     void zelleSetzen(int zeile, int spalte, const QString& text);
     QString zelle(int zeile, int spalte) const;
     void vollzeileSetzen(bool an);

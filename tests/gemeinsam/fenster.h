@@ -1,8 +1,8 @@
 #pragma once
 
 // Test helpers for windows built on the windowing layer: find a control by id, click,
-// type and press keys, act inside a nested modal run, and answer message boxes and
-// choosers through the seam.
+// type and press keys, act inside a nested modal run, answer message boxes and choosers
+// through the seam, and stop modal runs that hang.
 
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/dialog.h"
@@ -29,6 +29,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -239,5 +240,28 @@ inline double gezeichneterKontrast(Dialog& d, int id) {
     }
     return hoechster;
 }
+
+// Ends every modal run of ours still going after a few seconds, so that a fault shows as
+// a failed expectation instead of a hanging test.
+class Notaus {
+public:
+    static constexpr int ergebnis = -4711;
+    Notaus() {
+        uhr_.setSingleShot(true);
+        QObject::connect(&uhr_, &QTimer::timeout, [this] {
+            ausgeloest = true;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* d = qobject_cast<Dialog*>(w); d != nullptr && d->laeuft()) {
+                    d->beenden(ergebnis);
+                }
+            }
+        });
+        uhr_.start(20000);
+    }
+    bool ausgeloest = false;
+
+private:
+    QTimer uhr_;
+};
 
 } // namespace quorvia::test
