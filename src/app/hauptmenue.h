@@ -90,6 +90,7 @@ private:
     Lernzugang lernzugang_;
     Menuewahl wahl_;
     BegruessungsStil stil_;
+    bool farbeGespeichert_ = false;
 };
 
 } // namespace quorvia
