@@ -139,25 +139,30 @@ void Hauptmenue::okBefehl() {
 
 void Hauptmenue::faelligBefehl(Kursart kurs) {
     datenLesen(); // the words are asked in the direction the frame shows
-    if (!lernzugang_.verfuegbar()) {
-        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+    if (!lernstandBereit()) {
         return;
     }
     optionLaufen(faelligeZeile(kurs, wahl_.richtung));
 }
 
 void Hauptmenue::statistikBefehl() {
-    if (!lernzugang_.verfuegbar()) {
-        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+    if (!lernstandBereit()) {
         return;
     }
     Statistikfenster statistik(lernzugang_, this);
     statistik.ausfuehren();
 }
 
-void Hauptmenue::testplanBefehl() {
+bool Hauptmenue::lernstandBereit() {
     if (!lernzugang_.verfuegbar()) {
         meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+        return false;
+    }
+    return true;
+}
+
+void Hauptmenue::testplanBefehl() {
+    if (!lernstandBereit()) {
         return;
     }
     {
@@ -168,8 +173,7 @@ void Hauptmenue::testplanBefehl() {
 }
 
 void Hauptmenue::testplanUebenBefehl() {
-    if (!lernzugang_.verfuegbar()) {
-        meldungZeigen(this, lernstandNichtLesbarMeldung, Meldungssymbol::Information);
+    if (!lernstandBereit()) {
         return;
     }
     if (const auto plan = lernzugang_.lernstand->plan(); plan && *plan) {

@@ -74,6 +74,8 @@ private:
     void okBefehl();
     void faelligBefehl(Kursart kurs);
     void statistikBefehl();
+    // True when the record can be used; otherwise says so.
+    bool lernstandBereit();
     void testplanBefehl();
     void testplanUebenBefehl();
     // The plan's line under the picture and the practice item, as the record stands now.
