@@ -266,8 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.klasse) + "_" + std::to_string(info.index);
     });
 
-// A PDF that cannot be written says so and leaves the old file whole.
-TEST_F(DruckTest, UnschreibbaresPdfMeldetUndLaesstDieAlteDatei) {
+// A PDF that cannot be written says so with its path; a cancelled chooser says nothing.
+TEST_F(DruckTest, UnschreibbaresPdfMeldetSichAbbruchNicht) {
     auto f = ansichtFuer("Option11");
     oeffnen(*f);
     dienste->dateien.push_back(pfad("fehlt/liste.pdf"));
