@@ -67,7 +67,8 @@ grep -q 'QMenuBar.*"Alt+Q"' "$tmp/ausgabe" || { cat "$tmp/ausgabe" >&2; fehler "
 if grep -v '^qt\.gui\.shortcutmap: ' "$tmp/ausgabe" >&2; then
     fehler "unerwartete Ausgabe des Programms (oben)"
 fi
-for datei in Woerter/Woerter.dat Stammformen/Stammformen.dat Bilder/Bustixgr.gif Bilder/Bustixkl.gif; do
+for datei in Woerter/Woerter.dat Stammformen/Stammformen.dat Bilder/Bustixgr.gif Bilder/Bustixkl.gif \
+             Bilder/Bustixgr@2x.gif Bilder/Bustixkl@2x.gif; do
     cmp "$tmp/wurzel/usr/share/quorvia/$datei" "$ordner/$datei" || fehler "$datei nicht vorbereitet"
 done
 echo "Paket $deb in Ordnung."

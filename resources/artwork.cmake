@@ -4,7 +4,7 @@
 # The GIFs are committed outputs of tools/bilder-erzeugen.sh, so no conversion runs here.
 set(quorvia_kunst ${CMAKE_CURRENT_LIST_DIR})
 
-foreach(bild Bustixgr.gif Bustixkl.gif)
+foreach(bild Bustixgr.gif Bustixkl.gif Bustixgr@2x.gif Bustixkl@2x.gif)
     configure_file(${quorvia_kunst}/bilder/${bild} ${QUORVIA_ARBEITSORDNER}/Bilder/${bild} COPYONLY)
 endforeach()
 configure_file(${quorvia_kunst}/hilfe/quorvia.HLP ${CMAKE_BINARY_DIR}/bin/quorvia.HLP COPYONLY)
@@ -15,4 +15,5 @@ configure_file(${quorvia_kunst}/hilfe/website.html ${CMAKE_BINARY_DIR}/bin/websi
 install(FILES ${quorvia_kunst}/hilfe/quorvia.HLP ${quorvia_kunst}/hilfe/website.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia)
 install(FILES ${quorvia_kunst}/bilder/Bustixgr.gif ${quorvia_kunst}/bilder/Bustixkl.gif
+              ${quorvia_kunst}/bilder/Bustixgr@2x.gif ${quorvia_kunst}/bilder/Bustixkl@2x.gif
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvia/Bilder)

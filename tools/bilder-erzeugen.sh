@@ -2,6 +2,8 @@
 # Renders our pictures and the program icon from their SVG sources:
 #   resources/bilder/bustixgr.svg  -> resources/bilder/Bustixgr.gif  (main menu, 100 x 160)
 #   resources/bilder/bustixkl.svg  -> resources/bilder/Bustixkl.gif  (option windows, 24 x 30)
+#   and each at twice the size beside it as Bustixgr@2x.gif, Bustixkl@2x.gif, drawn instead
+#   on screens of scale 1.5 and more
 #   resources/symbol/quorvia.svg   -> resources/symbol/quorvia-32.png
 #   resources/symbol/quorvia-16.svg -> resources/symbol/quorvia-16.png
 #   the icon theme's other sizes       -> resources/symbol/hicolor/quorvia-{22,...,256}.png
@@ -46,6 +48,8 @@ png() {
 
 gif "$bilder/bustixgr.svg" 100 160 "$bilder/Bustixgr.gif"
 gif "$bilder/bustixkl.svg" 24 30 "$bilder/Bustixkl.gif"
+gif "$bilder/bustixgr.svg" 200 320 "$bilder/Bustixgr@2x.gif"
+gif "$bilder/bustixkl.svg" 48 60 "$bilder/Bustixkl@2x.gif"
 png "$symbol/quorvia.svg" 32 "$symbol/quorvia-32.png"
 png "$symbol/quorvia-16.svg" 16 "$symbol/quorvia-16.png"
 mkdir -p "$symbol/hicolor"

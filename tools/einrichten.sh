@@ -13,7 +13,8 @@ programm_pakete=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translat
 # What the tests, benchmarks, screenshots, picture rendering, fuzzing and the Debian
 # package need besides.
 test_pakete=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick librsvg2-bin
-             libssl-dev clang libclang-rt-14-dev dpkg-dev lintian appstream)
+             libssl-dev clang libclang-rt-14-dev dpkg-dev lintian appstream
+             fonts-liberation fonts-urw-base35 at-spi2-core python3-pyatspi)
 
 installieren() {
     local fehlend=() p sudo=""

@@ -6,7 +6,9 @@
 // It drives the real program from the libraries, as a pupil would: the main menu, the
 // settings, the list views, each kind of query window after a verdict, the summary of a
 // finished query, the about box and the help viewer. Windows that need the word course
-// are left out, with a note, when Woerter/Woerter.dat is missing.
+// are left out, with a note, when Woerter/Woerter.dat is missing. QUORVIA_FOTO_FARBEN=dunkel
+// gives the desktop a dark palette. Texts that do not fit their control in the face in use
+// are reported, and the run then fails.
 
 #include "app/hauptmenue.h"
 #include "app/quorviaapp.h"
@@ -18,9 +20,11 @@
 #include "ui/gemeinsam.h"
 #include "ui/hilfe.h"
 #include "ui/listenansicht.h"
+#include "ui/plattform/steuerelemente.h"
 #include "ui/plattform/text.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -29,15 +33,22 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -92,28 +103,112 @@ private:
     // so the title is drawn above the picture in a bar of its own.
     void foto(QWidget& fenster, const QString& name) {
         warten(400);
+        platzPruefen(fenster, name);
         const QRect rahmen = fenster.frameGeometry();
         const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(
             0, rahmen.x(), rahmen.y(), rahmen.width(), rahmen.height());
+        // In the screen's own pixels: at scale 2 the picture holds twice as many.
+        const qreal skala = bild.devicePixelRatio();
         const int leiste = QFontMetrics(fenster.font()).height() + 8;
-        QImage ganz(bild.width(), bild.height() + leiste, QImage::Format_RGB32);
+        QImage ganz(bild.width(), bild.height() + qRound(leiste * skala), QImage::Format_RGB32);
+        ganz.setDevicePixelRatio(skala);
         ganz.fill(QColor(0, 0, 128));
         QPainter maler(&ganz);
         maler.setPen(Qt::white);
         QFont titel = fenster.font();
         titel.setBold(true);
         maler.setFont(titel);
-        maler.drawText(QRect(6, 0, bild.width() - 12, leiste), Qt::AlignVCenter | Qt::AlignLeft,
+        maler.drawText(QRect(6, 0, rahmen.width() - 12, leiste), Qt::AlignVCenter | Qt::AlignLeft,
                        fenster.windowTitle());
         maler.drawPixmap(0, leiste, bild);
         maler.end();
+        speichern(bild.isNull() ? QImage() : ganz, name);
+    }
+
+    // The screen region of several windows together (a list opened out of its window, the
+    // help viewer beside a query), without a title bar.
+    void bereichsfoto(const std::vector<QWidget*>& fenster, const QString& name) {
+        warten(400);
+        QRect bereich;
+        for (const QWidget* w : fenster) {
+            bereich |= w->frameGeometry();
+        }
+        speichern(QGuiApplication::primaryScreen()
+                      ->grabWindow(0, bereich.x(), bereich.y(), bereich.width(), bereich.height())
+                      .toImage(),
+                  name);
+    }
+
+    void speichern(const QImage& bild, const QString& name) {
         const QString datei = ziel_.filePath(name + QStringLiteral(".png"));
-        if (bild.isNull() || !ganz.save(datei)) {
+        if (bild.isNull() || !bild.save(datei)) {
             std::fprintf(stderr, "quorvia_fensterfotos: %s not saved\n", qPrintable(datei));
             ++fehler_;
             return;
         }
         std::printf("%s\n", qPrintable(datei));
+    }
+
+    // Runs aktion with the next modal window of Qt's own (a chooser).
+    void imNaechstenQt(std::function<void(QWidget&)> aktion) {
+        QTimer::singleShot(0, [this, aktion = std::move(aktion)] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w == nullptr) {
+                std::fprintf(stderr, "quorvia_fensterfotos: no chooser opened\n");
+                ++fehler_;
+                return;
+            }
+            aktion(*w);
+        });
+    }
+
+    // Each text of a window in the room its control gives it: a face wider than the one
+    // the templates were laid out with may clip a text or run it into the next line.
+    void platzPruefen(const QWidget& fenster, const QString& name) {
+        const auto* d = qobject_cast<const Dialog*>(&fenster);
+        if (d == nullptr) {
+            return;
+        }
+        for (const QWidget* w : d->flaeche()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden()) {
+                continue;
+            }
+            const QFontMetrics masse(w->font());
+            QString text;
+            bool passt = true;
+            const auto breite = [&masse](const QString& t) {
+                return masse.horizontalAdvance(QString(t).remove(QLatin1Char('&')));
+            };
+            if (const auto* b = qobject_cast<const Beschriftung*>(w)) {
+                // As many lines as the text needs at this width must fit the height.
+                text = b->text();
+                const QRect platz = b->contentsRect();
+                const QRect braucht =
+                    masse.boundingRect(platz, Qt::TextWordWrap | b->ausrichtung(), text);
+                const int zeilen =
+                    std::max(1, qRound(double(braucht.height()) / masse.lineSpacing()));
+                passt = braucht.width() <= platz.width() &&
+                        zeilen <= std::max(1, platz.height() / masse.height());
+            } else if (const auto* k = qobject_cast<const QPushButton*>(w)) {
+                text = k->text();
+                passt = breite(text) + 4 <= k->width();
+            } else if (const auto* k = qobject_cast<const QAbstractButton*>(w)) {
+                // The room right of the box or circle.
+                text = k->text();
+                QStyleOptionButton art;
+                art.initFrom(k);
+                art.text = text;
+                const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
+                const QRect inhalt = k->style()->subElementRect(
+                    radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &art, k);
+                passt = breite(text) <= inhalt.width();
+            }
+            if (!passt) {
+                std::fprintf(stderr, "quorvia_fensterfotos: %s: \"%s\" passt nicht\n",
+                             qPrintable(name), qPrintable(text));
+                ++fehler_;
+            }
+        }
     }
 
     // Runs aktion inside the next modal run, with its window.
@@ -150,8 +245,28 @@ private:
             tippen(d, abfrageIds::eingabe, richtig ? loesungVon(q) : "nescio");
             klicken(d, abfrageIds::ok);
             foto(d, name);
+            if (mitHilfe_) {
+                // The help viewer beside the query, usable while the query is modal.
+                mitHilfe_ = false;
+                if (Hilfefenster::zeigen(programmhilfe())) {
+                    Hilfefenster* hilfe = Hilfefenster::offenes();
+                    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+                    const QRect abfrage = d.frameGeometry();
+                    hilfe->setGeometry(abfrage.right() + 8, abfrage.top(),
+                                       std::min(hilfe->width(), frei.right() - abfrage.right() - 8),
+                                       abfrage.height());
+                    hilfe->suchen(QStringLiteral("Stammformen"));
+                    bereichsfoto({&d, hilfe}, QStringLiteral("10-hilfe-neben-abfrage"));
+                    Hilfefenster::alleSchliessen(); // out of the pictures that follow
+                }
+            }
             klicken(d, abfrageIds::hauptmenue);
         });
+    }
+
+    static QString programmhilfe() {
+        // The help file beside the program is the program's, not this driver's.
+        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvia.HLP"));
     }
 
     void durch(Hauptmenue& m) {
@@ -159,8 +274,21 @@ private:
         const bool woerter = std::filesystem::exists(std::string(pfade::woerter));
         foto(m, QStringLiteral("01-hauptmenue"));
 
+        // The drop-down list of the first lesson, opened.
+        if (auto* von = qobject_cast<QComboBox*>(m.steuerelement(hauptmenueIds::von))) {
+            von->showPopup();
+            bereichsfoto({&m, von->view()->window()}, QStringLiteral("01-lektionsliste"));
+            von->hidePopup();
+        }
+
         imNaechsten([this](Dialog& d) {
             foto(d, QStringLiteral("02-einstellungen"));
+            // Qt's colour chooser, in German as every other text.
+            imNaechstenQt([this](QWidget& wahl) {
+                foto(wahl, QStringLiteral("02-farbwahl"));
+                wahl.close();
+            });
+            klicken(d, 1001);
             klicken(d, abbrechenId);
         });
         m.befehlAusloesen(befehlEinstellungen);
@@ -204,9 +332,7 @@ private:
         });
         m.befehlAusloesen(hauptmenueBefehle.info);
 
-        // The help file beside the program is the program's, not this driver's.
-        if (Hilfefenster::zeigen(&m, QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("quorvia.HLP")))) {
+        if (Hilfefenster::zeigen(programmhilfe())) {
             foto(*Hilfefenster::offenes(), QStringLiteral("10-hilfe"));
             Hilfefenster::alleSchliessen();
         } else {
@@ -222,6 +348,7 @@ private:
 
     QDir ziel_;
     int fehler_ = 0;
+    bool mitHilfe_ = true; // the first query photographed shows the help beside it
 };
 
 } // namespace
@@ -232,6 +359,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QuorviaApp anwendung(argc, argv);
+    if (qEnvironmentVariable("QUORVIA_FOTO_FARBEN") == QLatin1String("dunkel")) {
+        QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));
+    }
     QDir ziel(QString::fromLocal8Bit(argv[1]));
     ziel.mkpath(QStringLiteral("."));
     Rundgang rundgang(ziel);

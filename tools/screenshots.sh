@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # A picture of every window of the program, taken on a real X server (Xvfb): the main
 # menu, the settings, the list views, each kind of query window after a verdict, the
-# summary, the about box and the help viewer.
+# summary, the about box and the help viewer. Each window is taken at scale 1 and 2, on a
+# light and a dark desktop, and in three sans faces standing in for the dialog font
+# (DejaVu Sans, Liberation Sans, Nimbus Sans), one folder per combination; texts that do
+# not fit their control are reported on the way.
 #
 #   tools/screenshots.sh [BUILD_DIR] [TARGET_DIR]
 #
@@ -32,7 +35,44 @@ mkdir -p "$ziel"
 ziel=$(cd "$ziel" && pwd)
 programm=$(cd "$bau/bin" && pwd)/quorvia_fensterfotos
 
-cd "$arbeit"
-# -a picks a free display; the screen is large enough for the widest window.
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$programm" "$ziel"
+# A face is tried by hiding from fontconfig the faces the program prefers before it.
+schriftkonfig() { # file, families to hide...
+    local datei=$1
+    shift
+    {
+        echo '<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
+        echo '<include ignore_missing="yes">/etc/fonts/fonts.conf</include>'
+        echo '<selectfont><rejectfont>'
+        for familie in "$@"; do
+            echo "<pattern><patelt name=\"family\"><string>$familie</string></patelt></pattern>"
+        done
+        echo '</rejectfont></selectfont></fontconfig>'
+    } >"$datei"
+}
+schriftkonfig "$arbeit/dejavu.conf"
+schriftkonfig "$arbeit/liberation.conf" "DejaVu Sans"
+schriftkonfig "$arbeit/nimbus.conf" "DejaVu Sans" "Liberation Sans" "Arimo"
+
+fehler=0
+for skala in 1 2; do
+    # The screen grows with the scale, so that every window shows whole (a query with the
+    # help viewer beside it needs 1600 pixels).
+    schirm="$((1600 * skala))x$((1024 * skala))x24"
+    for farbe in hell dunkel; do
+        for schrift in dejavu liberation nimbus; do
+            fall="skala$skala-$farbe-$schrift"
+            echo "== $fall"
+            mkdir -p "$ziel/$fall"
+            rm -rf "$arbeit/lauf" && mkdir "$arbeit/lauf"
+            (cd "$arbeit" && cp -r Woerter Stammformen Bilder lauf/ 2>/dev/null || true)
+            # -a picks a free display.
+            (cd "$arbeit/lauf" &&
+                FONTCONFIG_FILE="$arbeit/$schrift.conf" QT_SCALE_FACTOR=$skala \
+                    QUORVIA_FOTO_FARBEN=$farbe QT_QPA_PLATFORM=xcb \
+                    xvfb-run -a -s "-screen 0 $schirm -dpi 96" "$programm" "$ziel/$fall") ||
+                fehler=1
+        done
+    done
+done
 echo "Bilder in $ziel"
+exit $fehler

@@ -34,6 +34,7 @@ void Hauptmenue::oeffnen() {
 
 void Hauptmenue::begruessungAnwenden(bool stilZuruecksetzen) {
     stil_ = speicher_.begruessungLaden();
+    farbeGespeichert_ = speicher_.gespeicherteFarben().begruessung;
     setzeSchrift(begruessung, EinstellungsSpeicher::begruessungsSchrift(
                                   stil_, schrift(begruessung), pixelProZollY(), stilZuruecksetzen));
     neuZeichnen(begruessung);
@@ -96,7 +97,7 @@ Beschriftungsfarben Hauptmenue::beschriftungsfarben(int id) {
     if (id != begruessung) {
         return {};
     }
-    return {alsQColor(stil_.farbe), true, palette().color(QPalette::Window)};
+    return {alsQColor(stil_.farbe), true, palette().color(QPalette::Window), !farbeGespeichert_};
 }
 
 void Hauptmenue::optionGeklickt(int id) {

@@ -83,6 +83,7 @@ private:
     Lernzugang lernzugang_;
     Menuewahl wahl_;
     BegruessungsStil stil_;
+    bool farbeGespeichert_ = false;
 };
 
 } // namespace quorvia

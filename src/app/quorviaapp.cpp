@@ -4,17 +4,17 @@
 #include "data/datendatei.h"
 #include "data/pfade.h"
 #include "data/startsperre.h"
+#include "ui/gemeinsam.h"
 #include "ui/plattform/dienste.h"
-
-#include <QApplication>
-#include <QWidget>
 
 #include <exception>
 #include <utility>
 
 namespace quorvia {
 
-QuorviaApp::QuorviaApp(int& argc, char** argv) : Anwendung(argc, argv) {}
+QuorviaApp::QuorviaApp(int& argc, char** argv) : Anwendung(argc, argv) {
+    setzeHilfe(&hilfeBefehl);
+}
 
 QuorviaApp* QuorviaApp::instanz() {
     return qobject_cast<QuorviaApp*>(QCoreApplication::instance());
@@ -45,14 +45,9 @@ int QuorviaApp::starten(EinstellungsSpeicher speicher) {
     } catch (const std::exception&) {
         datenfehlerBeenden(Fehlerart::Unerwartet);
     }
+    // The menu has closed the help viewer on its way out; no other window outlives it.
     setzeHauptfenster(nullptr);
     lernstand_.reset();
-    // No window outlives the menu: whatever is still open (a help viewer) goes with it.
-    for (QWidget* fenster : QApplication::topLevelWidgets()) {
-        if (fenster->isVisible()) {
-            fenster->close();
-        }
-    }
     return 0;
 }
 

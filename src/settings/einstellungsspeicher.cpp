@@ -30,19 +30,35 @@ std::string farbSchluessel(std::string_view stamm, int nummer) {
     return s;
 }
 
+bool farbanteilGueltig(int anteil) {
+    return anteil >= 0 && anteil <= 255;
+}
+
 // All three components are checked together: one out of range discards the colour.
 Farbe farbeLesen(const IniDokument& dok, std::string_view abschnitt, std::string_view stamm,
                  Farbe vorgabe) {
     const int r = dok.zahl(abschnitt, farbSchluessel(stamm, 1), rotVon(vorgabe));
     const int g = dok.zahl(abschnitt, farbSchluessel(stamm, 2), gruenVon(vorgabe));
     const int b = dok.zahl(abschnitt, farbSchluessel(stamm, 3), blauVon(vorgabe));
-    const auto gueltig = [](int k) {
-        return k >= 0 && k <= 255;
-    };
-    if (!gueltig(r) || !gueltig(g) || !gueltig(b)) {
+    if (!farbanteilGueltig(r) || !farbanteilGueltig(g) || !farbanteilGueltig(b)) {
         return vorgabe;
     }
     return rgb(r, g, b);
+}
+
+// Stored: at least one of the three keys is there and the colour read from them is
+// valid, so the default did not stand in for it.
+bool farbeGespeichert(const IniDokument& dok, std::string_view abschnitt, std::string_view stamm) {
+    bool vorhanden = false;
+    bool gueltig = true;
+    for (int nummer = 1; nummer <= 3; ++nummer) {
+        const std::string schluessel = farbSchluessel(stamm, nummer);
+        if (dok.wert(abschnitt, schluessel)) {
+            vorhanden = true;
+            gueltig = gueltig && farbanteilGueltig(dok.zahl(abschnitt, schluessel, 0));
+        }
+    }
+    return vorhanden && gueltig;
 }
 
 void farbeSetzen(IniDokument& dok, std::string_view abschnitt, std::string_view stamm,
@@ -100,6 +116,14 @@ AbfrageEinstellungen EinstellungsSpeicher::abfrageLaden() const {
     e.pause = (pause >= 1 && pause <= 10) ? pause : vorgabe.pause;
     e.streng = dok.zahl(abschnittAbfrage, keyStrengeKorrektur, vorgabe.streng ? 1 : 0) != 0;
     return e;
+}
+
+GespeicherteFarben EinstellungsSpeicher::gespeicherteFarben() const {
+    const IniDokument dok = dokumentLesen();
+    return {farbeGespeichert(dok, abschnittBegruessung, stammSchrift),
+            farbeGespeichert(dok, abschnittAbfrage, stammAusdruck),
+            farbeGespeichert(dok, abschnittAbfrage, stammMeldung),
+            farbeGespeichert(dok, abschnittAbfrage, stammLoesung)};
 }
 
 bool EinstellungsSpeicher::speichern(const BegruessungsStil& begruessung,

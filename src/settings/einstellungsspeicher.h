@@ -32,6 +32,18 @@ struct AbfrageEinstellungen {
     friend bool operator==(const AbfrageEinstellungen&, const AbfrageEinstellungen&) = default;
 };
 
+// Which colours the file holds a valid value of its own for. A colour it does not hold is
+// the default, which a window may adapt to the desktop; a stored one is the pupil's choice,
+// even when it equals the default.
+struct GespeicherteFarben {
+    bool begruessung = false;
+    bool ausdruck = false;
+    bool meldung = false;
+    bool loesung = false;
+
+    friend bool operator==(const GespeicherteFarben&, const GespeicherteFarben&) = default;
+};
+
 struct Einstellungswerte {
     BegruessungsStil begruessung;
     AbfrageEinstellungen abfrage;
@@ -46,6 +58,7 @@ public:
 
     BegruessungsStil begruessungLaden() const;
     AbfrageEinstellungen abfrageLaden() const;
+    GespeicherteFarben gespeicherteFarben() const;
     // Writes all eighteen keys; false when the file could not be replaced (the old file
     // is then left as it was).
     [[nodiscard]] bool speichern(const BegruessungsStil& begruessung,

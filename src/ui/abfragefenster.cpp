@@ -52,6 +52,7 @@ void Abfragefenster::inhaltOeffnen() {
     }
 
     einstellungen_ = speicher_.abfrageLaden();
+    gespeichert_ = speicher_.gespeicherteFarben();
     for (const int id : {ausdruck, meldungsfeld, loesung}) {
         neuZeichnen(id);
     }
@@ -100,6 +101,7 @@ void Abfragefenster::gespeichertOderMelden(bool gespeichert) {
 
 Beschriftungsfarben Abfragefenster::beschriftungsfarben(int id) {
     Farbe farbe = 0;
+    bool vorgabe = true;
     switch (id) {
     case abfrageIds::richtig:
         farbe = farbeRichtig;
@@ -109,17 +111,20 @@ Beschriftungsfarben Abfragefenster::beschriftungsfarben(int id) {
         break;
     case abfrageIds::ausdruck:
         farbe = einstellungen_.ausdruckFarbe;
+        vorgabe = !gespeichert_.ausdruck;
         break;
     case abfrageIds::meldungsfeld:
         farbe = einstellungen_.meldungFarbe;
+        vorgabe = !gespeichert_.meldung;
         break;
     case abfrageIds::loesung:
         farbe = einstellungen_.loesungFarbe;
+        vorgabe = !gespeichert_.loesung;
         break;
     default:
         return {};
     }
-    return {alsQColor(farbe), true, palette().color(QPalette::Button)};
+    return {alsQColor(farbe), true, palette().color(QPalette::Button), vorgabe};
 }
 
 void Abfragefenster::anzeigen(const Abfrageanzeige& werte) {

@@ -84,6 +84,7 @@ private:
     EinstellungsSpeicher speicher_;
     Zufallsquelle zufall_;
     AbfrageEinstellungen einstellungen_;
+    GespeicherteFarben gespeichert_;
     std::optional<Abfrageablauf> ablauf_;
     std::optional<Abfrageprotokoll> protokoll_;
     bool speicherfehlerGemeldet_ = false;

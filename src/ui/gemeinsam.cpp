@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace quorvia {
@@ -30,7 +31,11 @@ int himetrischZuPixel(int himetrisch, int pixelProZoll) {
     return mulDiv(himetrisch, pixelProZoll, 2540);
 }
 
-std::optional<Bild> bildLaden(const QString& pfad) {
+namespace {
+
+// One picture file, whole into memory and decoded from there, in the format the painter
+// draws from.
+std::optional<QImage> bilddateiLesen(const QString& pfad) {
     QFile datei(pfad);
     if (!QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly)) {
         return std::nullopt;
@@ -39,7 +44,6 @@ std::optional<Bild> bildLaden(const QString& pfad) {
     if (groesse <= 0 || groesse > maxBildgroesse) {
         return std::nullopt;
     }
-    // The whole file first, then the decoder reads from memory.
     const QByteArray daten = datei.readAll();
     datei.close();
     if (daten.size() != groesse) {
@@ -49,13 +53,25 @@ std::optional<Bild> bildLaden(const QString& pfad) {
     if (bild.isNull()) {
         return std::nullopt;
     }
-    // Converted once to what the painter draws from: left as a GIF's palette image, every
-    // paint converts it again, on worker threads the first paint waits for.
+    // Converted once: left as a GIF's palette image, every paint converts it again, on
+    // worker threads the first paint waits for.
     const QImage::Format zeichenformat =
         bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    bild = std::move(bild).convertToFormat(zeichenformat);
-    const QSize groesseHm(pixelZuHimetrisch(bild.width()), pixelZuHimetrisch(bild.height()));
-    return Bild{std::move(bild), groesseHm};
+    return std::move(bild).convertToFormat(zeichenformat);
+}
+
+} // namespace
+
+std::optional<Bild> bildLaden(const QString& pfad) {
+    std::optional<QImage> bild = bilddateiLesen(pfad);
+    if (!bild) {
+        return std::nullopt;
+    }
+    const QSize groesseHm(pixelZuHimetrisch(bild->width()), pixelZuHimetrisch(bild->height()));
+    const QFileInfo info(pfad);
+    const QString doppeltPfad =
+        info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
+    return Bild{*std::move(bild), groesseHm, bilddateiLesen(doppeltPfad).value_or(QImage())};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -78,13 +94,25 @@ QString hilfedateiFuer(const QString& programmpfad) {
     return programmpfad + QStringLiteral(".HLP");
 }
 
+QString mitgelieferteDatei(const QString& nebenDemProgramm, const QString& imDatenordner) {
+    if (!QFileInfo(nebenDemProgramm).isFile() && QFileInfo(imDatenordner).isFile()) {
+        return imDatenordner;
+    }
+    return nebenDemProgramm;
+}
+
+QString datenordner() {
+    return QStringLiteral(QUORVIA_DATENORDNER);
+}
+
 QString hilfedatei() {
-    return hilfedateiFuer(QCoreApplication::applicationFilePath());
+    return mitgelieferteDatei(hilfedateiFuer(QCoreApplication::applicationFilePath()),
+                              datenordner() + QStringLiteral("/quorvia.HLP"));
 }
 
 void hilfeBefehl(QWidget& fenster) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gezeigt = Hilfefenster::zeigen(fenster.window(), hilfedatei());
+    const bool gezeigt = Hilfefenster::zeigen(hilfedatei());
     QGuiApplication::restoreOverrideCursor();
     if (!gezeigt) {
         meldungZeigen(&fenster, "Failed to launch help.", Meldungssymbol::Stop);
@@ -96,9 +124,10 @@ void hilfeSchliessen() {
 }
 
 QUrl websiteAdresse() {
+    const QString name = QString::fromLatin1(websiteDatei.data(), websiteDatei.size());
     return QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath())
-            .filePath(QString::fromLatin1(websiteDatei.data(), websiteDatei.size())));
+        mitgelieferteDatei(QDir(QCoreApplication::applicationDirPath()).filePath(name),
+                           QDir(datenordner()).filePath(name)));
 }
 
 void websiteBefehl() {
@@ -194,7 +223,12 @@ void Bildfenster::fensterZeichnen(QPainter& maler) {
         const int ppiY = geraet != nullptr ? geraet->logicalDpiY() : pixelProZollY();
         const QRect ziel(bildRand, bildRand, himetrischZuPixel(bild_->groesse.width(), ppiX),
                          himetrischZuPixel(bild_->groesse.height(), ppiY));
-        maler.drawImage(ziel, bild_->bild);
+        // The scale of the pixels really painted: a window's backing store, or the image a
+        // window is rendered into.
+        const QPaintDevice* pixel =
+            maler.paintEngine() != nullptr ? maler.paintEngine()->paintDevice() : geraet;
+        const bool hoch = pixel != nullptr && pixel->devicePixelRatioF() >= 1.5;
+        maler.drawImage(ziel, hoch && !bild_->doppelt.isNull() ? bild_->doppelt : bild_->bild);
         return;
     }
     if (!bildfehlerGezeigt_) {

@@ -40,6 +40,9 @@ namespace quorvia {
 struct Bild {
     QImage bild;
     QSize groesse;
+    // The same picture at twice the pixels, drawn in the same place on screens of scale
+    // 1.5 and more; empty when no such file lies beside the picture.
+    QImage doppelt;
 };
 
 // Files larger than this are not read: no picture of ours comes near it, and a hostile
@@ -48,7 +51,9 @@ inline constexpr std::int64_t maxBildgroesse = 16 * 1024 * 1024;
 
 // Reads the whole file into memory and decodes it from there (GIF, or any format Qt
 // reads). Empty when the file is missing, unreadable, empty, too large or not a picture.
-// Shows nothing: the window reports the failure when it is first painted.
+// Shows nothing: the window reports the failure when it is first painted. A picture of the
+// same name with "@2x" before the extension is read too when it lies beside it; only the
+// file itself decides whether there is a picture.
 std::optional<Bild> bildLaden(const QString& pfad);
 
 // Pixels to hundredths of a millimetre at the given pixels per inch, and back; both round
@@ -87,8 +92,8 @@ inline constexpr GemeinsameBefehle hauptmenueBefehle{132, 1001, 133, 134, 135};
 // Exit: posts a close request to the window; its closing runs after the current handler.
 void beendenBefehl(Dialog& fenster);
 
-// Help: opens our help viewer on the program's help file, owned by the window's top-level
-// window, with the wait cursor while it loads. "Failed to launch help." when it cannot.
+// Help: opens our help viewer on the program's help file, with the wait cursor while it
+// loads. "Failed to launch help." over the window when it cannot.
 void hilfeBefehl(QWidget& fenster);
 // Closes every open help viewer (the main menu does this when it is destroyed).
 void hilfeSchliessen();
@@ -96,11 +101,17 @@ void hilfeSchliessen();
 // The help file of a program: its path with the extension of the file name replaced by
 // ".HLP" (added when the name has none): ".../quorvia" gives ".../quorvia.HLP".
 QString hilfedateiFuer(const QString& programmpfad);
-// The help file of the running program.
+// A file shipped with the program: the one beside the program when it is there, else the
+// one in the installed data folder when that is there, else (for the message) the first.
+QString mitgelieferteDatei(const QString& nebenDemProgramm, const QString& imDatenordner);
+// The installed data folder, ".../share/quorvia".
+QString datenordner();
+// The help file of the running program: beside it, else "quorvia.HLP" in the data folder.
 QString hilfedatei();
 
-// The page shipped beside the program that stands for the maker's web site as long as the
-// project has no public home page; then websiteAdresse() is the one place to change.
+// The page shipped with the program (found as the help file is) that stands for the
+// maker's web site as long as the project has no public home page; then websiteAdresse()
+// is the one place to change.
 inline constexpr std::string_view websiteDatei = "website.html";
 QUrl websiteAdresse();
 // Web site: opens the address in the browser. The result is ignored.

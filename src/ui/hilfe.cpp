@@ -1,5 +1,8 @@
 #include "ui/hilfe.h"
 
+#include "ui/plattform/anwendung.h"
+#include "ui/plattform/dialog.h"
+
 #include <memory>
 
 #include <QApplication>
@@ -8,11 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorvia {
 
@@ -21,14 +28,56 @@ namespace {
 // The name of the anchor at the top of the help file's contents.
 const QString inhaltsanker = QStringLiteral("inhalt");
 
+// The help file is written for a light page. On a dark desktop its own text colours
+// (headings, right and wrong examples) and the links are drawn lighter in their hue, and
+// its light cell backgrounds give way to the page's, so that every text stays readable.
+void farbenAnpassen(QTextBrowser& browser) {
+    const QColor seite = browser.palette().color(QPalette::Base);
+    QPalette farben = browser.palette();
+    farben.setColor(QPalette::Link, lesbareFarbe(farben.color(QPalette::Link), seite));
+    browser.setPalette(farben);
+    if (!istDunkel(seite)) {
+        return;
+    }
+    QTextDocument& dokument = *browser.document();
+    QTextCursor cursor(&dokument);
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
+            const QTextFragment stueck = teil.fragment();
+            QTextCharFormat format = stueck.charFormat();
+            if (!format.hasProperty(QTextFormat::ForegroundBrush) &&
+                !format.hasProperty(QTextFormat::BackgroundBrush)) {
+                continue;
+            }
+            if (format.hasProperty(QTextFormat::ForegroundBrush)) {
+                format.setForeground(lesbareFarbe(format.foreground().color(), seite));
+            }
+            format.clearBackground();
+            cursor.setPosition(stueck.position());
+            cursor.setPosition(stueck.position() + stueck.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    for (QTextFrame* rahmen : dokument.rootFrame()->childFrames()) {
+        auto* tabelle = qobject_cast<QTextTable*>(rahmen);
+        for (int z = 0; tabelle != nullptr && z < tabelle->rows(); ++z) {
+            for (int s = 0; s < tabelle->columns(); ++s) {
+                QTextTableCell zelle = tabelle->cellAt(z, s);
+                QTextTableCellFormat format = zelle.format().toTableCellFormat();
+                format.clearBackground();
+                zelle.setFormat(format);
+            }
+        }
+    }
+}
+
 } // namespace
 
-Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
+Hilfefenster::Hilfefenster() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Quorvia 2003 Hilfe"));
-    if (besitzer != nullptr) {
-        setWindowIcon(besitzer->windowIcon());
-    }
+    setWindowIcon(programmsymbol());
 
     auto* inhalt = new QPushButton(QStringLiteral("&Inhalt"), this);
     auto* zurueck = new QPushButton(QStringLiteral("&Zur\u00FCck"), this);
@@ -41,6 +90,7 @@ Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
     browser_->setOpenLinks(true);
     // Links out of the help file (none in ours) go to the browser, not into the viewer.
     browser_->setOpenExternalLinks(true);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { farbenAnpassen(*browser_); });
 
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(inhalt);
@@ -68,31 +118,51 @@ Hilfefenster::Hilfefenster(QWidget* besitzer) : QWidget(besitzer, Qt::Window) {
     resize(680, 560);
 }
 
-bool Hilfefenster::zeigen(QWidget* besitzer, const QString& datei) {
-    QWidget* fenster = besitzer != nullptr ? besitzer->window() : nullptr;
+bool Hilfefenster::zeigen(const QString& datei) {
     Hilfefenster* hilfe = offenes();
     std::unique_ptr<Hilfefenster> neues;
     if (hilfe == nullptr) {
-        neues.reset(new Hilfefenster(fenster)); // private constructor: make_unique cannot reach it
+        neues.reset(new Hilfefenster); // private constructor: make_unique cannot reach it
         hilfe = neues.get();
     }
     if (!hilfe->laden(datei)) {
         return false;
     }
-    // From here its window owns it; alleSchliessen ends it with the main menu.
+    // From here it is a top-level window of its own, ended by its close box or, with the
+    // main menu, by alleSchliessen.
     neues.release();
-    // A modal window blocks every window that is not its own, so the viewer follows the
-    // window it was asked from.
-    if (hilfe->parentWidget() != fenster) {
-        const QRect lage = hilfe->geometry();
-        hilfe->setParent(fenster, Qt::Window);
-        hilfe->setGeometry(lage);
-    }
+    hilfe->modalemFensterFolgen();
     hilfe->show();
     hilfe->raise();
     hilfe->activateWindow();
     hilfe->suchfeld_->setFocus();
     return true;
+}
+
+bool Hilfefenster::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowBlocked) {
+        // A dialog has become modal since: the viewer follows it and stays usable.
+        modalemFensterFolgen();
+    }
+    return QWidget::event(ereignis);
+}
+
+void Hilfefenster::modalemFensterFolgen() {
+    // A modal window blocks every window but itself and the windows that belong to it, so
+    // the viewer belongs to the topmost modal one, whichever that is now. Belonging is
+    // only the window system's transient link: no window owns the viewer, so it outlives
+    // the window it was opened from, and follows the next one when that one goes.
+    create();
+    QWindow* eigenes = windowHandle();
+    QWindow* modal = QGuiApplication::modalWindow();
+    if (eigenes == nullptr || modal == eigenes || eigenes->transientParent() == modal) {
+        return;
+    }
+    disconnect(folge_);
+    eigenes->setTransientParent(modal);
+    if (modal != nullptr) {
+        folge_ = connect(modal, &QObject::destroyed, this, &Hilfefenster::modalemFensterFolgen);
+    }
 }
 
 Hilfefenster* Hilfefenster::offenes() {

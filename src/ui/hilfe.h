@@ -1,7 +1,9 @@
 #pragma once
 
 // The help viewer of ours: a window over the program's HTML help file, opened at its
-// contents page with the search field ready.
+// contents page with the search field ready. It behaves as a help program beside ours
+// would: one viewer for the program, a top-level window of no other, usable while any
+// dialog is modal, until the main menu closes it.
 
 #include <QString>
 #include <QWidget>
@@ -20,10 +22,9 @@ inline constexpr std::int64_t maxHilfegroesse = 8 * 1024 * 1024;
 class Hilfefenster : public QWidget {
     Q_OBJECT
 public:
-    // Shows the help file at its contents page in the viewer of besitzer (a top-level
-    // window), making one when there is none and moving an existing one there. False,
+    // Shows the help file at its contents page, in the open viewer or a new one. False,
     // and no viewer shown, when the file cannot be read.
-    static bool zeigen(QWidget* besitzer, const QString& datei);
+    static bool zeigen(const QString& datei);
     // The open viewer, nullptr when there is none.
     static Hilfefenster* offenes();
     // Closes every viewer.
@@ -36,15 +37,20 @@ public:
     // one. False when the text does not occur at all.
     bool suchen(const QString& text);
 
+protected:
+    bool event(QEvent* ereignis) override;
+
 private:
-    explicit Hilfefenster(QWidget* besitzer);
+    Hilfefenster();
     bool laden(const QString& datei);
     void inhaltZeigen();
+    void modalemFensterFolgen();
 
     QTextBrowser* browser_ = nullptr;
     QLineEdit* suchfeld_ = nullptr;
     QLabel* hinweis_ = nullptr;
     QString datei_;
+    QMetaObject::Connection folge_; // to the end of the modal window the viewer belongs to
 };
 
 } // namespace quorvia

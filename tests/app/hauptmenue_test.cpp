@@ -6,15 +6,26 @@
 
 #include "app_testhilfe.h"
 #include "gemeinsam/fenster.h"
+#include "query/fenster/endeabfrage.h"
 #include "settings/fenster/einstellungen.h"
 #include "ui/abfragefenster.h"
+#include "ui/hilfe.h"
 #include "ui/listenansicht.h"
 #include "ui/plattform/schriften.h"
+#include "ui/quorviainfo.h"
+
+#include <QPalette>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quorvia {
 namespace {
@@ -91,6 +102,97 @@ INSTANTIATE_TEST_SUITE_P(
         Gruss{"Kursiv", "[Begr\xFCssungstext]\r\nSchriftgr\xF6sse=10\r\nSchriftstil=Kursiv\r\n", 10,
               400, true, QColor(0, 0, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Assistive technology reads each control as what it is, by its visible text; the
+// drop-downs by the label before them (their own name is the chosen lesson).
+TEST_F(HauptmenueTest, AssistiveTechnologyReadsRolesNamesAndLabels) {
+    Hauptmenue m;
+    m.vorbereiten();
+    m.show();
+    const auto baum = t::zugangsbaum(&m);
+    using A = QAccessible::Role;
+    const t::Zugang erwartet[] = {
+        {A::Dialog, "Quorvia 2003 - Hauptmen\u00fc", ""},
+        {A::Button, "OK", ""},
+        {A::Grouping, "Option w\u00e4hlen", ""},
+        {A::RadioButton, "W\u00f6rter ansehen", ""},
+        {A::RadioButton, "Stammformen abfragen", ""},
+        {A::StaticText, "von", ""},
+        {A::ComboBox, "01", "von"},
+        {A::ComboBox, "01", "bis"},
+        {A::CheckBox, "nicht gewusste W\u00f6rter/Stammformen", ""},
+        {A::RadioButton, "Latein --> Deutsch", ""},
+        {A::StaticText, "Ave!", ""},
+    };
+    for (const t::Zugang& e : erwartet) {
+        EXPECT_NE(std::find(baum.begin(), baum.end(), e), baum.end())
+            << e.rolle << " " << e.name.toStdString() << " / " << e.beschriftung.toStdString();
+    }
+}
+
+// With no colours stored, a dark desktop gets the default colours lightened in their own
+// hue until every coloured text reaches the contrast; a light desktop keeps them as they are.
+class Farbkontrast : public HauptmenueTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Farbkontrast, DefaultColoursAreReadableOnTheDesktopPalette) {
+    const bool dunkel = GetParam();
+    const QPalette vorher = QApplication::palette();
+    if (dunkel) {
+        QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));
+    }
+    struct Messung {
+        int id;
+        QColor vorgabe;
+        QColor gezeichnet;
+        double kontrast;
+    };
+    std::vector<Messung> messungen;
+    const auto messen = [&](Dialog& d, std::initializer_list<std::pair<int, QColor>> labels) {
+        d.show();
+        QCoreApplication::processEvents();
+        for (const auto& [id, vorgabe] : labels) {
+            const double k = t::gezeichneterKontrast(d, id);
+            messungen.push_back(
+                {id, vorgabe, d.steuerelement<Beschriftung>(id)->letzteTextfarbe(), k});
+        }
+    };
+    const QColor schwarz(0, 0, 0), blau(0, 0, 139), gruen(0, 128, 0), rot(255, 0, 0);
+
+    Hauptmenue m;
+    m.vorbereiten();
+    messen(m, {{begruessung, schwarz}});
+    t::beimNaechstenDialog([&](Dialog* d) {
+        ASSERT_NE(d, nullptr);
+        t::tippen(*d, abfrageIds::eingabe, QStringLiteral("falsch"));
+        t::klicken(*d, abfrageIds::ok);
+        messen(*d, {{abfrageIds::ausdruck, schwarz},
+                    {abfrageIds::meldungsfeld, blau},
+                    {abfrageIds::loesung, gruen},
+                    {abfrageIds::richtig, gruen},
+                    {abfrageIds::falsch, rot}});
+        d->beenden(abbrechenId);
+    });
+    t::klicken(m, hauptmenueIds::ok);
+    EndeAbfrage ende("W\xF6rter", 4, 1, 3);
+    ende.vorbereiten();
+    messen(ende, {{EndeAbfrage::richtigId, gruen},
+                  {EndeAbfrage::falschId, rot},
+                  {EndeAbfrage::beurteilungId, blau}});
+    QApplication::setPalette(vorher);
+
+    ASSERT_EQ(messungen.size(), 9u);
+    for (const Messung& e : messungen) {
+        if (!dunkel) {
+            EXPECT_EQ(e.gezeichnet, e.vorgabe) << e.id;
+            continue;
+        }
+        EXPECT_GE(e.kontrast, mindestkontrast) << e.id;
+        EXPECT_NEAR(e.gezeichnet.hslHue(), e.vorgabe.hslHue(), 2) << e.id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Hauptmenue, Farbkontrast, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Dunkel" : "Hell"; });
 
 // Only "Wörter abfragen" has a direction; the selection itself stays.
 struct Optionsklick {
@@ -276,6 +378,26 @@ TEST_F(HauptmenueTest, TheSettingsDialogLeavesEveryChoiceAsThePupilSetIt) {
     EXPECT_EQ(m.auswahlText(von), "03");
     EXPECT_EQ(m.auswahlText(bis), "07");
     EXPECT_FALSE(std::filesystem::exists("Einstellungen.ini"));
+}
+
+// F1 reaches the help command in the windows (the test program has no help file, so the
+// command's message shows it), and the viewer lasts until the main menu is destroyed.
+TEST_F(HauptmenueTest, FOneAsksForTheHelpAndTheViewerLastsUntilTheMenuIsDestroyed) {
+    const std::unique_ptr<Dialog> fenster[] = {std::make_unique<Einstellungen>(),
+                                               std::make_unique<QuorviaInfo>()};
+    for (const auto& f : fenster) {
+        QTest::keyClick(f.get(), Qt::Key_F1);
+    }
+    ASSERT_EQ(dienste_->meldungen.size(), 2u);
+    EXPECT_EQ(dienste_->meldungen[1].text, QStringLiteral("Failed to launch help."));
+
+    const QString datei = QString::fromStdString((ordner_.pfad() / "hilfe.HLP").string());
+    std::ofstream(datei.toStdString()) << "<html><body>Hilfe</body></html>";
+    {
+        Hauptmenue m;
+        ASSERT_TRUE(Hilfefenster::zeigen(datei));
+    }
+    EXPECT_EQ(Hilfefenster::offenes(), nullptr);
 }
 
 } // namespace

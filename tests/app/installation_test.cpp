@@ -142,7 +142,8 @@ TEST_F(Installation, InstallsProgramHelpCourseDesktopEntryAndIcon) {
     for (const auto& e : fs::directory_iterator(prefix() / "bin")) {
         EXPECT_FALSE(e.path().has_extension()) << e.path();
     }
-    for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif"}) {
+    for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif", "Bilder/Bustixgr@2x.gif",
+                             "Bilder/Bustixkl@2x.gif"}) {
         EXPECT_EQ(inhalt(daten() / bild),
                   inhalt(fs::path(QUORVIA_BAUORDNER) / "arbeitsordner" / bild));
     }
@@ -187,7 +188,8 @@ TEST_F(Installation, TheLauncherPreparesTheUsersFolderAndStartsTheProgramThere) 
     ASSERT_TRUE(laeuft) << fehlerausgabe;
     EXPECT_EQ(fehlerausgabe.find("Arbeitsordner"), std::string::npos) << fehlerausgabe;
 
-    for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif"}) {
+    for (const char* bild : {"Bilder/Bustixgr.gif", "Bilder/Bustixkl.gif", "Bilder/Bustixgr@2x.gif",
+                             "Bilder/Bustixkl@2x.gif"}) {
         EXPECT_EQ(inhalt(ordner / bild), inhalt(daten() / bild)) << bild;
     }
     for (const std::string& datei : gebauterKurs()) {

@@ -7,9 +7,11 @@
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/dialog.h"
 #include "ui/plattform/dienste.h"
+#include "ui/plattform/steuerelemente.h"
 #include "ui/plattform/text.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -20,12 +22,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvia::test {
@@ -153,6 +159,87 @@ private:
     Testdienste* dienste_ = nullptr;
     std::unique_ptr<Dialogdienste> vorher_;
 };
+
+// What assistive technology reads of a window: every object's role and name, and the
+// name of the label that names it ("" when none), depth first.
+struct Zugang {
+    QAccessible::Role rolle;
+    QString name;
+    QString beschriftung;
+    friend bool operator==(const Zugang&, const Zugang&) = default;
+};
+
+inline void zugangSammeln(QAccessibleInterface* knoten, std::vector<Zugang>& baum) {
+    if (knoten == nullptr || knoten->state().invisible) {
+        return;
+    }
+    QString beschriftung;
+    for (const auto& [quelle, art] : knoten->relations(QAccessible::Label)) {
+        beschriftung = quelle->text(QAccessible::Name);
+    }
+    baum.push_back({knoten->role(), knoten->text(QAccessible::Name), beschriftung});
+    for (int i = 0; i < knoten->childCount(); ++i) {
+        zugangSammeln(knoten->child(i), baum);
+    }
+}
+
+inline std::vector<Zugang> zugangsbaum(QWidget* fenster) {
+    std::vector<Zugang> baum;
+    zugangSammeln(QAccessible::queryAccessibleInterface(fenster), baum);
+    return baum;
+}
+
+// Records, while it lives, the names that assistive technology is told have changed. Qt
+// tells only while a screen reader's bridge is active (not on the offscreen platform):
+// tools/atspi-lauf.sh runs a test that way.
+class Ansagen {
+public:
+    Ansagen() : vorher_(QAccessible::installUpdateHandler(&aufnehmen)) { aktiv() = this; }
+    ~Ansagen() {
+        QAccessible::installUpdateHandler(vorher_);
+        aktiv() = nullptr;
+    }
+    Ansagen(const Ansagen&) = delete;
+    Ansagen& operator=(const Ansagen&) = delete;
+
+    std::vector<std::pair<QObject*, QString>> namen; // object and its new name, in order
+
+private:
+    static Ansagen*& aktiv() {
+        static Ansagen* a = nullptr;
+        return a;
+    }
+    static void aufnehmen(QAccessibleEvent* ereignis) {
+        if (aktiv() != nullptr && ereignis->type() == QAccessible::NameChanged) {
+            QAccessibleInterface* i = ereignis->accessibleInterface();
+            aktiv()->namen.emplace_back(ereignis->object(),
+                                        i != nullptr ? i->text(QAccessible::Name) : QString());
+        }
+    }
+    QAccessible::UpdateHandler vorher_;
+};
+
+// The contrast a label's text is drawn with, measured in the window's pixels: the
+// commonest pixel is the background, the text the pixel of the highest contrast to it.
+inline double gezeichneterKontrast(Dialog& d, int id) {
+    const QWidget* w = element(d, id);
+    const QImage bild = d.grab(QRect(w->mapTo(&d, QPoint(0, 0)), w->size())).toImage();
+    std::map<QRgb, int> anzahl;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            ++anzahl[bild.pixel(x, y)];
+        }
+    }
+    QRgb hintergrund = 0;
+    for (const auto& [farbe, n] : anzahl) {
+        hintergrund = n > anzahl[hintergrund] ? farbe : hintergrund;
+    }
+    double hoechster = 1.0;
+    for (const auto& [farbe, n] : anzahl) {
+        hoechster = std::max(hoechster, kontrast(QColor(farbe), QColor(hintergrund)));
+    }
+    return hoechster;
+}
 
 // Ends every modal run of ours still going after a few seconds, so that a fault shows as
 // a failed expectation instead of a hanging test.

@@ -71,7 +71,7 @@ inline std::string dateiLesen(const std::filesystem::path& pfad) {
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
 }
 
-// The names in a folder, sorted: what a save left behind.
+// The names in a folder, sorted: what a failed save may not leave behind.
 inline std::vector<std::string> dateinamen(const std::filesystem::path& ordner) {
     std::vector<std::string> namen;
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {

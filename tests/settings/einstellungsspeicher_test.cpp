@@ -151,6 +151,34 @@ TEST_F(EinstellungsSpeicherTest, LadenPrueftJedesFeld) {
     }
 }
 
+// A colour counts as stored only when the file holds a valid value for it: missing keys
+// and a value out of range leave the default in use; a stored default is still stored.
+TEST_F(EinstellungsSpeicherTest, GespeicherteFarbenVonVorgabenUnterschieden) {
+    const struct {
+        const char* name;
+        std::optional<std::string> datei;
+        GespeicherteFarben erwartet;
+    } faelle[] = {
+        {"KeineDatei", std::nullopt, {}},
+        {"NurAndereSchluessel",
+         kopfBegruessung + "Schriftart=Arial\r\n" + kopfAbfrage + "AbfragePause=4\r\n",
+         {}},
+        {"GespeicherteVorgabe", erwarteteDatei({}, {}), {true, true, true, true}},
+        {"EinTeilGenuegt", kopfAbfrage + "MeldungFarbeRGB3=200\r\n", {false, false, true, false}},
+        {"AusserhalbDesBereichs",
+         kopfBegruessung + "SchriftfarbeRGB1=300\r\n" + kopfAbfrage + "L\xF6sungFarbeRGB2=-1\r\n" +
+             "AusdruckFarbeRGB1=12\r\n",
+         {false, true, false, false}},
+    };
+    for (const auto& f : faelle) {
+        std::filesystem::remove(datei);
+        if (f.datei) {
+            test::dateiSchreiben(datei, *f.datei);
+        }
+        EXPECT_EQ(EinstellungsSpeicher(datei).gespeicherteFarben(), f.erwartet) << f.name;
+    }
+}
+
 TEST_F(EinstellungsSpeicherTest, UnlesbareDateiGibtVorgabenUndWirdNichtUeberschrieben) {
     std::filesystem::create_directory(datei);
     const EinstellungsSpeicher speicher(datei);

@@ -1,6 +1,7 @@
 #include "ui/abfragefenster.h"
 
 #include "fenster_testhilfe.h"
+#include "gemeinsam/fenster.h"
 
 #include "query/lobtabelle.h"
 
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -323,6 +325,48 @@ INSTANTIATE_TEST_SUITE_P(Modi, AbfrageZustaende,
                                                                        : "manuell") +
                                     std::to_string(info.param.pause);
                          });
+
+// A blind pupil finds the answer field by its label and every text of the query by
+// its role, and hears the verdict, the solution and then the next expression without
+// moving the focus (heard only where a screen reader's bridge runs, see Ansagen).
+TEST_F(AbfragefensterTest, AssistiveTechnologyNamesEveryTextAndHearsEachChange) {
+    using namespace abfrageIds;
+    auto f = fensterFuer("Option211", pausen);
+    oeffnen(*f);
+    const std::string gefragt = f->text(ausdruck);
+    test::Ansagen ansagen;
+    tippen(*f, "falsch");
+    bestaetigen(*f, Weg::Knopf);
+
+    using A = QAccessible::Role;
+    const QString loesungstext = alsQString(f->text(loesung));
+    const auto baum = test::zugangsbaum(f.get());
+    const test::Zugang erwartet[] = {
+        {A::StaticText, alsQString(gefragt), ""},
+        {A::EditableText, "Eingabe:", "Eingabe:"},
+        {A::StaticText, Lobtabelle::falsch, ""},
+        {A::StaticText, loesungstext, ""},
+        {A::StaticText, "1", ""},
+        {A::Button, ">", ""},
+    };
+    for (const test::Zugang& e : erwartet) {
+        EXPECT_NE(std::find(baum.begin(), baum.end(), e), baum.end())
+            << e.rolle << " " << e.name.toStdString();
+    }
+    bestaetigen(*f, Weg::Knopf);
+    if (!QAccessible::isActive()) {
+        GTEST_SKIP() << "no screen reader bridge: the changes are not told";
+    }
+    const std::pair<QObject*, QString> gehoert[] = {
+        {f->steuerelement(meldungsfeld), Lobtabelle::falsch},
+        {f->steuerelement(loesung), loesungstext},
+        {f->steuerelement(ausdruck), alsQString(f->text(ausdruck))},
+    };
+    for (const auto& g : gehoert) {
+        EXPECT_NE(std::find(ansagen.namen.begin(), ansagen.namen.end(), g), ansagen.namen.end())
+            << g.second.toStdString();
+    }
+}
 
 // The real wait: closing the window during it ends the wait, runs no further item and no
 // summary on the closed window, and still writes the list.

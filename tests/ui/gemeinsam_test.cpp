@@ -11,17 +11,23 @@
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/text.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace quorvia {
@@ -139,6 +145,55 @@ TEST(FensterZeichnen, DrawsThePictureAtClientPixelTwentyTwentyInItsSize) {
     EXPECT_TRUE(antworten->meldungen.empty());
 }
 
+// The picture at twice the pixels beside the file is drawn on screens of scale 1.5 and
+// more, in the same place; the file itself alone decides whether there is a picture.
+TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
+    const QColor rot(255, 0, 0), gruen(0, 160, 0);
+    QByteArray gruenesBild;
+    {
+        QImage doppelt(20, 16, QImage::Format_RGB32);
+        doppelt.fill(gruen);
+        QBuffer puffer(&gruenesBild);
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && doppelt.save(&puffer, "PNG"));
+    }
+    struct Fall {
+        const char* name;
+        QByteArray einfach, doppelt; // empty: no such file
+        qreal skala;
+        std::optional<QColor> farbe; // empty: no picture at all
+    };
+    const Fall faelle[] = {
+        {"Skala1", test::rotesGif(), gruenesBild, 1.0, rot},
+        {"Skala2", test::rotesGif(), gruenesBild, 2.0, gruen},
+        {"Skala1_5", test::rotesGif(), gruenesBild, 1.5, gruen},
+        {"OhneDoppeltes", test::rotesGif(), {}, 2.0, rot},
+        {"DoppeltesKaputt", test::rotesGif(), QByteArray("kein Bild"), 2.0, rot},
+        {"NurDoppeltes", {}, gruenesBild, 2.0, std::nullopt},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Arbeitsordner ordner;
+        if (!f.einfach.isEmpty()) {
+            schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), f.einfach);
+        }
+        if (!f.doppelt.isEmpty()) {
+            schreiben(ordner, QStringLiteral("Bilder/Bustixkl@2x.gif"), f.doppelt);
+        }
+        DiensteEingesetzt antworten;
+        Testfenster fenster(kleinesBild);
+        fenster.vorbereiten();
+        ASSERT_EQ(fenster.hatBild(), f.farbe.has_value());
+        if (!f.farbe) {
+            continue;
+        }
+        QImage ziel(fenster.flaeche()->size() * f.skala, QImage::Format_RGB32);
+        ziel.setDevicePixelRatio(f.skala);
+        fenster.flaeche()->render(&ziel);
+        // Inside the picture, which covers client pixels 20 to 29 by 20 to 27.
+        EXPECT_EQ(ziel.pixelColor(qRound(25 * f.skala), qRound(24 * f.skala)), *f.farbe);
+    }
+}
+
 TEST(FensterZeichnen, MinimisedDrawsTheIconCentredInsteadOfThePicture) {
     Arbeitsordner ordner;
     schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
@@ -251,6 +306,23 @@ TEST(Hilfedatei, IsTheProgramPathWithItsExtensionReplaced) {
     EXPECT_EQ(QFileInfo(hilfedatei()).absolutePath(), QCoreApplication::applicationDirPath());
 }
 
+TEST(Hilfedatei, BesideTheProgramFirstThenInTheDataFolder) {
+    // Which of the two is a file ('d') or missing ('-'), and the one found.
+    for (const char* fall : {"dd0", "-d1", "--0"}) {
+        SCOPED_TRACE(fall);
+        Arbeitsordner ordner;
+        const QString namen[] = {QStringLiteral("bin/quorvia.HLP"), QStringLiteral("share/q.HLP")};
+        for (const int i : {0, 1}) {
+            if (fall[i] == 'd') {
+                schreiben(ordner, namen[i], "<html></html>");
+            }
+        }
+        EXPECT_EQ(mitgelieferteDatei(pfad(ordner, namen[0]), pfad(ordner, namen[1])),
+                  pfad(ordner, namen[fall[2] - '0']));
+    }
+    EXPECT_TRUE(datenordner().startsWith(u'/') && datenordner().endsWith(u"/share/quorvia"));
+}
+
 class Hilfeansicht : public ::testing::Test {
 protected:
     void TearDown() override { hilfeSchliessen(); }
@@ -263,10 +335,10 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
               QByteArray("<html><head><meta charset=\"utf-8\"></head><body>"
                          "<h1><a name=\"inhalt\"></a>Inhalt</h1>"
                          "<p>Das Hauptmen\xC3\xBC</p><p>Stammformen</p></body></html>"));
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, pfad(ordner, QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("hilfe.HLP"))));
     Hilfefenster* hilfe = Hilfefenster::offenes();
     ASSERT_NE(hilfe, nullptr);
-    EXPECT_EQ(hilfe->parentWidget(), &fenster);
+    EXPECT_EQ(hilfe->parentWidget(), nullptr) << "owned by the window it was opened from";
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Das Hauptmen\u00FC")));
     EXPECT_EQ(hilfe->browser()->textCursor().position(), 0);
@@ -277,11 +349,92 @@ TEST_F(Hilfeansicht, OpensAtTheContentsWithTheSearchAndClosesOnRequest) {
     EXPECT_FALSE(hilfe->suchen(QStringLiteral("Plusquamperfekt")));
 
     // Asked again: the same viewer, not a second one.
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, pfad(ordner, QStringLiteral("hilfe.HLP"))));
+    ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("hilfe.HLP"))));
     EXPECT_EQ(Hilfefenster::offenes(), hilfe);
 
     hilfeSchliessen();
     EXPECT_EQ(Hilfefenster::offenes(), nullptr);
+}
+
+// The viewer is used as a separate help program would be: beside a query, and after the
+// window it was opened from has gone.
+TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
+    Arbeitsordner ordner;
+    schreiben(ordner, QStringLiteral("hilfe.HLP"), "<html><body><p>Inhalt</p></body></html>");
+    const QString datei = pfad(ordner, QStringLiteral("hilfe.HLP"));
+    std::string unbedienbar;
+    // Types into the search field through the window system, where modality is enforced.
+    const auto pruefen = [&unbedienbar](const char* wo) {
+        Hilfefenster* hilfe = Hilfefenster::offenes();
+        auto* such = hilfe != nullptr ? hilfe->findChild<QLineEdit*>() : nullptr;
+        if (such != nullptr) {
+            such->clear();
+            QTest::keyClick(hilfe->windowHandle(), Qt::Key_X);
+        }
+        unbedienbar += such != nullptr && such->text() == QStringLiteral("x") ? "" : wo;
+    };
+    for (const bool ausDerAbfrage : {false, true}) {
+        unbedienbar.clear();
+        Dialog menue(testvorlage());
+        QTimer::singleShot(0, &menue, [&] {
+            ASSERT_TRUE(ausDerAbfrage || Hilfefenster::zeigen(datei));
+            {
+                Dialog abfrage(testvorlage());
+                QTimer::singleShot(0, &abfrage, [&] {
+                    ASSERT_TRUE(!ausDerAbfrage || Hilfefenster::zeigen(datei));
+                    pruefen(" query");
+                    abfrage.beenden(1);
+                });
+                abfrage.ausfuehren();
+            }
+            pruefen(" menu after the query");
+            menue.beenden(7);
+        });
+        test::notausStellen(menue);
+        EXPECT_EQ(menue.ausfuehren(), 7);
+        EXPECT_EQ(unbedienbar, "") << (ausDerAbfrage ? "opened in the query" : "in the menu");
+        hilfeSchliessen();
+    }
+}
+
+// The help file's own colours on the desktop's page: a dark page gets every coloured text
+// and link at the contrast and no light cell behind white text; a light page as written.
+TEST_F(Hilfeansicht, KeepsEveryTextReadableOnTheDesktopPalette) {
+    Arbeitsordner ordner;
+    schreiben(ordner, QStringLiteral("test.HLP"),
+              "<html><head><style>h1 { color: #7a1f1f; } th { background-color: #efe6d2; }"
+              "</style></head><body><a name=\"inhalt\"></a><h1>Titel</h1>"
+              "<p><a href=\"#inhalt\">Verweis</a> <span style=\"color: #008000\">gut"
+              "</span></p><table><tr><th>Kopf</th></tr></table></body></html>");
+    const QPalette vorher = QApplication::palette();
+    for (const bool dunkel : {false, true}) {
+        SCOPED_TRACE(dunkel ? "dunkel" : "hell");
+        QApplication::setPalette(dunkel ? QPalette(QColor(0x32, 0x32, 0x32)) : vorher);
+        ASSERT_TRUE(Hilfefenster::zeigen(pfad(ordner, QStringLiteral("test.HLP"))));
+        QTextBrowser& browser = *Hilfefenster::offenes()->browser();
+        const QColor seite = browser.palette().color(QPalette::Base);
+        EXPECT_EQ(istDunkel(seite), dunkel);
+        const QTextDocument& dokument = *browser.document();
+        for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+            for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
+                const QTextCharFormat f = teil.fragment().charFormat();
+                const QColor text =
+                    f.hasProperty(QTextFormat::ForegroundBrush)
+                        ? f.foreground().color()
+                        : browser.palette().color(f.isAnchor() ? QPalette::Link : QPalette::Text);
+                const QColor grund =
+                    f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color() : seite;
+                if (dunkel) {
+                    EXPECT_GE(kontrast(text, grund), mindestkontrast)
+                        << teil.fragment().text().toStdString();
+                } else if (teil.fragment().text() == QStringLiteral("Titel")) {
+                    EXPECT_EQ(text, QColor(0x7a, 0x1f, 0x1f)) << "light page as written";
+                }
+            }
+        }
+        hilfeSchliessen();
+    }
+    QApplication::setPalette(vorher);
 }
 
 TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
@@ -294,7 +447,7 @@ TEST_F(Hilfeansicht, RefusesFilesItCannotShow) {
     }
     for (const char* name : {"fehlt.HLP", "ordner.HLP", "gross.HLP"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(Hilfefenster::zeigen(&fenster, pfad(ordner, QString::fromLatin1(name))));
+        EXPECT_FALSE(Hilfefenster::zeigen(pfad(ordner, QString::fromLatin1(name))));
         EXPECT_EQ(Hilfefenster::offenes(), nullptr);
     }
 }
@@ -319,7 +472,7 @@ TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
 // The help file the build puts beside the program covers what a pupil needs to look up.
 TEST_F(Hilfeansicht, OurHelpFileCoversEveryWindowTheNotesAndThePrefixes) {
     const QString datei = QCoreApplication::applicationDirPath() + QStringLiteral("/quorvia.HLP");
-    ASSERT_TRUE(Hilfefenster::zeigen(&fenster, datei));
+    ASSERT_TRUE(Hilfefenster::zeigen(datei));
     const QString text = Hilfefenster::offenes()->browser()->toPlainText();
     const char* const erwartet[] = {
         // windows and options
@@ -361,7 +514,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
     DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
-    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106)});
+    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}});
     bool liefNachBefehl = false;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(GetParam().id);

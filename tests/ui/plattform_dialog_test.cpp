@@ -2,12 +2,15 @@
 
 #include "ui/plattform/steuerelemente.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -407,6 +410,63 @@ TEST(Dialog, AltBuchstabeGehoertDemKnopf) {
     }
 }
 
+TEST(Dialog, TastenOhneBefehlTippenNichtsUndF1RuftDieHilfe) {
+    struct Fall {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        const char* feld;
+        int hilfen;
+    };
+    int hilfen = 0;
+    Anwendung::instanz()->setzeHilfe([&hilfen](QWidget&) { ++hilfen; });
+    for (const Fall& f : {Fall{Qt::Key_O, Qt::AltModifier, "", 0}, Fall{Qt::Key_O, {}, "o", 0},
+                          Fall{Qt::Key_F1, {}, "", 1}}) {
+        Protokollfenster d(QStringLiteral("105"));
+        d.setzeText(1000, ">"); // no "&O" left to match
+        hilfen = 0;
+        QTest::keyClick(d.steuerelement(1024), f.taste, f.mit);
+        EXPECT_EQ(d.text(1024), f.feld);
+        EXPECT_EQ(hilfen, f.hilfen);
+    }
+    Anwendung::instanz()->setzeHilfe({});
+}
+
+TEST(Dialog, TabBetrittEineRadiogruppeBeimAngekreuztenKnopf) {
+    struct Fall {
+        int option; // checked in the option group 1007..1010, -1 none
+        int von;
+        Qt::Key taste;
+        int ziel;
+    };
+    for (const Fall& f : {Fall{2, 1001, Qt::Key_Tab, 1009}, Fall{2, 1009, Qt::Key_Tab, 1013},
+                          Fall{3, 1013, Qt::Key_Backtab, 1010}, Fall{-1, 1001, Qt::Key_Tab, 1007},
+                          Fall{1, 1008, Qt::Key_Down, 1009}}) {
+        Dialog d(QStringLiteral("Hauptmenue"));
+        d.setzeRadioIndex(1007, f.option);
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        d.fokusSetzen(f.von);
+        QTest::keyClick(QApplication::focusWidget(), f.taste);
+        EXPECT_EQ(d.idVon(QApplication::focusWidget()), f.ziel) << f.von << " " << f.taste;
+    }
+}
+
+TEST(Dialog, AuswahllisteOeffnetSichSoHochWieDieVorlage) {
+    Dialog d(QStringLiteral("Hauptmenue"));
+    d.show();
+    auto* a = d.steuerelement<QComboBox>(1013);
+    a->showPopup();
+    const QRect liste = a->view()->window()->geometry();
+    const int oben = a->mapToGlobal(QPoint(0, 0)).y();
+    // Below the box, ending where the template's 87 units do, to a whole item.
+    const int unten = oben + d.einheiten().pixelY(87);
+    EXPECT_GE(liste.top(), oben + a->height() - 1);
+    EXPECT_LE(liste.bottom(), unten);
+    EXPECT_GT(liste.bottom(), unten - a->view()->sizeHintForRow(0));
+    EXPECT_TRUE(a->view()->verticalScrollBar()->isVisible());
+}
+
 TEST(Dialog, AuswahlMeldetNurWahlDesSchuelers) {
     Protokollfenster d(QStringLiteral("Hauptmenue"));
     d.auswahlSetzen(1013, 4);
@@ -797,6 +857,87 @@ TEST(Dialog, BeschriftungsfarbenVorJedemZeichnen) {
         EXPECT_TRUE(textfarbe) << "text of " << f.id << " not drawn in its colour";
     }
     EXPECT_NE(std::find(d.gefragt.begin(), d.gefragt.end(), 1018), d.gefragt.end());
+}
+
+// Default colours stay as they are on a light background and turn just light enough, in
+// their hue, on a dark one.
+TEST(Dialog, LesbareFarbeNurAufDunklemGrund) {
+    struct Fall {
+        QColor text, grund;
+        bool unveraendert;
+    };
+    const QColor dunkel(0x32, 0x32, 0x32);
+    const Fall faelle[] = {
+        {QColor(0, 0, 139), QColor(212, 208, 200), true}, // light: even below 4.5 unchanged
+        {QColor(255, 0, 0), QColor(240, 240, 240), true},
+        {QColor(255, 255, 255), dunkel, true}, // readable already
+        {QColor(255, 0, 0), Qt::black, true},
+        {QColor(0, 0, 0), dunkel, false},
+        {QColor(0, 0, 139), dunkel, false},
+        {QColor(0, 128, 0), dunkel, false},
+        {QColor(255, 0, 0), dunkel, false},
+        {QColor(0, 128, 0), QColor(0x60, 0x60, 0x60), false},
+    };
+    EXPECT_DOUBLE_EQ(kontrast(Qt::black, Qt::white), 21.0);
+    for (const Fall& f : faelle) {
+        const QColor l = lesbareFarbe(f.text, f.grund);
+        SCOPED_TRACE(f.text.name().toStdString() + " on " + f.grund.name().toStdString());
+        if (f.unveraendert) {
+            EXPECT_EQ(l, f.text);
+            continue;
+        }
+        EXPECT_GE(kontrast(l, f.grund), mindestkontrast);
+        EXPECT_LT(kontrast(l, f.grund), mindestkontrast + 0.3) << "lighter than needed";
+        EXPECT_NEAR(l.hslHue(), f.text.hslHue(), 2);
+    }
+}
+
+// A one-line label too wide for its box in the dialog font widens the dialog units just
+// until it fits; wrapping labels, placeholders and labels that fit leave them as they are.
+TEST(Dialog, EinzeiligeBeschriftungenPassenInIhrenKasten) {
+    const QFont schrift = dialogschrift();
+    const Dialogeinheiten e = dialogeinheitenVon(schrift);
+    const QString text = QStringLiteral("Anzahl Stammformen:");
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
+    const int knapp = breite * 4 / e.x - 2; // a few pixels short at the font's unit
+    struct Fall {
+        QString zeile;
+        bool breiter;
+    };
+    const Fall faelle[] = {
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp).arg(text), true},
+        {QStringLiteral("text - 0 0 %1 8 \"%2\"").arg(knapp + 12).arg(text), false},
+        {QStringLiteral("text - 0 0 %1 40 \"%2\"").arg(knapp).arg(text), false},
+        {QStringLiteral("text 5 0 0 %1 8 \"[%2]\"").arg(knapp).arg(text), false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile.toStdString());
+        Dialog d(dialogvorlageLesen("dialog 200 60 \"T\"\n" + f.zeile + "\n", "test"));
+        EXPECT_EQ(d.einheiten().y, e.y);
+        if (!f.breiter) {
+            EXPECT_EQ(d.einheiten().x, e.x);
+            continue;
+        }
+        EXPECT_GE(d.einheiten().pixelX(knapp), breite);
+        EXPECT_LT((Dialogeinheiten{d.einheiten().x - 1, e.y}.pixelX(knapp)), breite)
+            << "wider than needed";
+    }
+}
+
+// Centred as a dialog is, but a window larger than the screen keeps its top-left corner
+// on it.
+TEST(Dialog, GrossesFensterBehaeltDieObereLinkeEckeAufDemSchirm) {
+    for (const QString& groesse : {QStringLiteral("100 60"), QStringLiteral("3000 2000")}) {
+        Dialog d(dialogvorlageLesen("dialog " + groesse + " \"Gross\"\n", QStringLiteral("test")));
+        d.show();
+        const QRect frei = d.screen()->availableGeometry();
+        SCOPED_TRACE(groesse.toStdString());
+        EXPECT_GE(d.x(), frei.left());
+        EXPECT_GE(d.y(), frei.top());
+        if (d.width() < frei.width()) {
+            EXPECT_NEAR(d.geometry().center().x(), frei.center().x(), 2);
+        }
+    }
 }
 
 TEST(Dialog, SchriftEinesSteuerelements) {

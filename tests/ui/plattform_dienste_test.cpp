@@ -7,9 +7,12 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +133,27 @@ TEST(Anwendung, ProgrammsymbolInZweiGroessen) {
     EXPECT_TRUE(groessen.contains(QSize(16, 16)));
     Dialog info(QStringLiteral("QuorviaInfo"));
     EXPECT_FALSE(info.windowIcon().isNull());
+}
+
+TEST(Anwendung, QtsTexteDeutschUndDialogknoepfeOhneSymbole) {
+    EXPECT_EQ(QColorDialog().windowTitle(), QStringLiteral("Farbauswahl"));
+    QLineEdit feld;
+    const std::unique_ptr<QMenu> kontext(feld.createStandardContextMenu());
+    EXPECT_EQ(kontext->actions().front()->text(), QStringLiteral("&R\u00FCckg\u00E4ngig\tStrg+Z"));
+    QTranslator ohne; // a missing catalogue leaves English and stops nothing
+    EXPECT_FALSE(qtTexteLaden(ohne, QStringLiteral("/gibt/es/nicht")));
+
+    // As the styles of some desktops say: OK gets a tick.
+    class MitSymbolen : public QProxyStyle {
+    public:
+        int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w,
+                      QStyleHintReturn* r) const override {
+            return h == SH_DialogButtonBox_ButtonsHaveIcons ? 1
+                                                            : QProxyStyle::styleHint(h, o, w, r);
+        }
+    };
+    EXPECT_EQ(programmstil(new MitSymbolen)->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons),
+              0);
 }
 
 // A window whose destruction would leave a trace on disk.

@@ -1,3 +1,5 @@
+#include "gemeinsam/fenster.h"
+
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/schriftwahl.h"
 
@@ -126,4 +128,49 @@ TEST(Schriftwahl, BietetNurSkalierbareWaagerechteSchriftenBisZwoelfPunkte) {
     wahl.schriftschnitte()->setCurrentRow(fettKursiv);
     EXPECT_EQ(wahl.gewaehlt().gewicht, 700);
     EXPECT_TRUE(wahl.gewaehlt().kursiv);
+}
+
+TEST(Schriftwahl, OeffnetAufSchriftSchnittUndGradUndBehaeltSieUnveraendert) {
+    const int ppi = quorvia::pixelProZollY();
+    const std::string ersatz = quorvia::ersatzschriftart().toStdString();
+    for (const Schriftbeschreibung& start :
+         {Schriftbeschreibung{"Tahoma", quorvia::punkteZuHoehe(8, ppi), 400, false}, // stand-in
+          Schriftbeschreibung{ersatz, -14, 400, false}, // 11 points would be -15
+          Schriftbeschreibung{ersatz, quorvia::punkteZuHoehe(12, ppi), 700, true}}) {
+        SCOPED_TRACE(start.name + " " + std::to_string(start.hoehe));
+        quorvia::Schriftwahl wahl(start);
+        EXPECT_EQ(wahl.gewaehlt(), start) << "confirming unchanged changed the font";
+        EXPECT_EQ(wahl.groessen()->currentText().toInt(), quorvia::hoeheZuPunkte(start.hoehe, ppi));
+        // The style at the face's normal width: no wider one of the same weight and slant.
+        const QString art = wahl.schriftarten()->currentItem()->text();
+        const auto merkmale = [&art](const QString& schnitt) {
+            const QFont f = QFontDatabase::font(art, schnitt, 12);
+            return std::tuple(QFontDatabase::weight(art, schnitt), f.style() != QFont::StyleNormal,
+                              QFontMetrics(f).horizontalAdvance(QStringLiteral("abcdefghijklm")));
+        };
+        const auto [gewicht, kursiv, breite] =
+            merkmale(wahl.schriftschnitte()->currentItem()->text());
+        EXPECT_EQ(kursiv, start.kursiv);
+        for (const QString& schnitt : QFontDatabase::styles(art)) {
+            const auto [g, k, b] = merkmale(schnitt);
+            EXPECT_FALSE(g == gewicht && k == kursiv && b > breite) << schnitt.toStdString();
+        }
+    }
+}
+
+TEST(Schriftwahl, EinGradUeberZwoelfWirdSichtbarAbgelehnt) {
+    quorvia::test::DiensteEingesetzt dienste;
+    const Schriftbeschreibung start{quorvia::ersatzschriftart().toStdString(), -11, 400, false};
+    for (const char* getippt : {"20", "13", "", "12", "7"}) {
+        quorvia::Schriftwahl wahl(start);
+        wahl.groessen()->lineEdit()->clear();
+        QTest::keyClicks(wahl.groessen()->lineEdit(), QString::fromLatin1(getippt));
+        wahl.accept();
+        const bool angenommen = wahl.result() == QDialog::Accepted;
+        EXPECT_EQ(angenommen, QByteArray(getippt).toInt() >= 1 && QByteArray(getippt).toInt() <= 12)
+            << getippt;
+    }
+    ASSERT_EQ(dienste->meldungen.size(), 3u);
+    EXPECT_EQ(dienste->meldungen[0].text,
+              QStringLiteral("Der Schriftgrad muss zwischen 1 und 12 liegen."));
 }

@@ -15,6 +15,7 @@ void EndeAbfrage::oeffnen() {
 
     // The settings store falls back to (0, 0, 139) for a missing or invalid colour.
     meldungFarbe_ = speicher_.abfrageLaden().meldungFarbe;
+    meldungGespeichert_ = speicher_.gespeicherteFarben().meldung;
     neuZeichnen(beurteilungId);
 
     setzeText(anzahlTextId, "Anzahl " + art_ + ":");
@@ -40,6 +41,7 @@ void EndeAbfrage::datenAustauschen(Datenaustausch& austausch) {
 
 Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     std::optional<QColor> text;
+    bool vorgabe = true;
     switch (id) {
     case richtigId:
         text = alsQColor(farbeRichtig);
@@ -49,6 +51,7 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
         break;
     case beurteilungId:
         text = alsQColor(meldungFarbe_);
+        vorgabe = !meldungGespeichert_;
         break;
     default:
         return Dialog::beschriftungsfarben(id);
@@ -56,7 +59,7 @@ Beschriftungsfarben EndeAbfrage::beschriftungsfarben(int id) {
     // Transparent text and no fill of its own: the value stands on what the frame paints
     // behind it, like the labels beside it. A face-colour fill would show as a lighter box
     // inside the frame, whose style shades its inside.
-    return Beschriftungsfarben{text, true, std::nullopt};
+    return Beschriftungsfarben{text, true, std::nullopt, vorgabe};
 }
 
 } // namespace quorvia

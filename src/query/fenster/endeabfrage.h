@@ -47,6 +47,7 @@ private:
     int falsch_;
     EinstellungsSpeicher speicher_;
     Farbe meldungFarbe_ = rgb(0, 0, 139);
+    bool meldungGespeichert_ = false;
     std::string quote_;
     std::string beurteilung_;
 };

@@ -3,9 +3,31 @@
 #include "ui/plattform/dialog.h"
 
 #include <QDir>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QProxyStyle>
 
 namespace quorvia {
+
+namespace {
+
+class Programmstil : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* rueckgabe) const override {
+        // Some desktops put a tick on OK and nothing on the other buttons.
+        if (hinweis == SH_DialogButtonBox_ButtonsHaveIcons) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hinweis, option, widget, rueckgabe);
+    }
+};
+
+} // namespace
 
 Anwendung::Anwendung(int& argc, char** argv)
     : QApplication(argc, argv), dienste_(std::make_unique<QtDialogdienste>()) {
@@ -13,6 +35,10 @@ Anwendung::Anwendung(int& argc, char** argv)
     setQuitOnLastWindowClosed(false);
     setApplicationName(QStringLiteral("Quorvia 2003"));
     setWindowIcon(programmsymbol());
+    setStyle(programmstil().release()); // the application owns its style
+    // Without the translations Qt's texts stay English; the program runs all the same.
+    qtTexteLaden(qtTexte_, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installEventFilter(this);
 }
 
 Anwendung::~Anwendung() = default;
@@ -35,6 +61,37 @@ std::unique_ptr<Dialogdienste> Anwendung::setzeDienste(std::unique_ptr<Dialogdie
     }
     std::swap(dienste, dienste_);
     return dienste;
+}
+
+bool Anwendung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress || !objekt->isWidgetType()) {
+        return QApplication::eventFilter(objekt, ereignis);
+    }
+    const auto* taste = static_cast<const QKeyEvent*>(ereignis);
+    auto* ziel = static_cast<QWidget*>(objekt);
+    if (taste->key() == Qt::Key_F1 && taste->modifiers() == Qt::NoModifier && hilfe_) {
+        hilfe_(*ziel->window());
+        return true;
+    }
+    // Shortcuts have had their turn: an Alt+letter arriving here matched no command, and
+    // an edit field would type the letter. Ctrl+Alt stays, as it is AltGr on some systems.
+    const Qt::KeyboardModifiers mit = taste->modifiers();
+    if (mit.testFlag(Qt::AltModifier) && !mit.testFlag(Qt::ControlModifier) &&
+        !taste->text().isEmpty() && taste->text().front().isPrint() &&
+        qobject_cast<QLineEdit*>(ziel) != nullptr) {
+        beep();
+        return true;
+    }
+    return QApplication::eventFilter(objekt, ereignis);
+}
+
+bool qtTexteLaden(QTranslator& uebersetzer, const QString& ordner) {
+    return uebersetzer.load(QStringLiteral("qtbase_de"), ordner) &&
+           QCoreApplication::installTranslator(&uebersetzer);
+}
+
+std::unique_ptr<QStyle> programmstil(QStyle* basis) {
+    return std::make_unique<Programmstil>(basis);
 }
 
 Dialogdienste& dialogdienste() {

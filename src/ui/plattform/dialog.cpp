@@ -25,12 +25,47 @@
 #include <QShortcutEvent>
 #include <QShowEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quorvia {
 
 namespace {
 
 // The event a posted close request travels as.
 const QEvent::Type schliessAnfrage = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// The least horizontal unit at which every one-line label of the template fits its box.
+// Faces with an average character as narrow as the layout's but wider words (the
+// Arial-like stand-ins) would otherwise clip them. Placeholders ("[anz]") are replaced
+// before they show, and framed sample labels centre what they hold, so neither counts.
+int einheitFuerTexte(const Dialogvorlage& vorlage, const QFont& schrift, Dialogeinheiten e) {
+    const QFontMetrics masse(schrift);
+    const int grenze = 2 * e.x;
+    for (const Steuerelementvorlage& v : vorlage.elemente) {
+        const bool einzeilig = e.pixelY(v.einheiten.height()) < 2 * masse.height();
+        if (v.art != Steuerart::Text || !einzeilig || v.versunken || v.einheiten.width() <= 0 ||
+            v.text.startsWith(QLatin1Char('['))) {
+            continue;
+        }
+        const int breite = masse.horizontalAdvance(v.text);
+        while (e.x < grenze && e.pixelX(v.einheiten.width()) < breite) {
+            ++e.x;
+        }
+    }
+    return e.x;
+}
+
+// A radio group is one tab stop, as on every desktop: Tab enters it at its checked button.
+// (Qt makes the button last focused the group's only stop, which is the first one the
+// first time in.)
+void tabstoppSetzen(const QAbstractButton& angekreuzt) {
+    for (QAbstractButton* k : angekreuzt.group()->buttons()) {
+        const Qt::FocusPolicy art = k->focusPolicy();
+        k->setFocusPolicy(k == &angekreuzt ? Qt::FocusPolicy(art | Qt::TabFocus)
+                                           : Qt::FocusPolicy(art & ~Qt::TabFocus));
+    }
+}
 
 } // namespace
 
@@ -40,6 +75,48 @@ QColor alsQColor(Farbe farbe) {
 
 Farbe alsFarbe(const QColor& farbe) {
     return rgb(farbe.red(), farbe.green(), farbe.blue());
+}
+
+namespace {
+
+double leuchtdichte(const QColor& farbe) {
+    const auto linear = [](double k) {
+        return k <= 0.04045 ? k / 12.92 : std::pow((k + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(farbe.redF()) + 0.7152 * linear(farbe.greenF()) +
+           0.0722 * linear(farbe.blueF());
+}
+
+} // namespace
+
+double kontrast(const QColor& a, const QColor& b) {
+    const double la = leuchtdichte(a);
+    const double lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool istDunkel(const QColor& hintergrund) {
+    return kontrast(hintergrund, Qt::white) > kontrast(hintergrund, Qt::black);
+}
+
+QColor lesbareFarbe(const QColor& text, const QColor& hintergrund) {
+    if (!istDunkel(hintergrund) || kontrast(text, hintergrund) >= mindestkontrast) {
+        return text;
+    }
+    // The least lightness that reaches the contrast, so the hue stays as recognisable as
+    // it can; white always does on a dark background.
+    // Measured in the 8-bit colour the painter draws.
+    const QColor hsl = text.toHsl();
+    const auto mitHelligkeit = [&hsl](double helligkeit) {
+        return QColor(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), helligkeit).rgb());
+    };
+    double unten = hsl.lightnessF();
+    double oben = 1.0;
+    for (int schritt = 0; schritt < 20; ++schritt) {
+        const double mitte = (unten + oben) / 2;
+        (kontrast(mitHelligkeit(mitte), hintergrund) >= mindestkontrast ? oben : unten) = mitte;
+    }
+    return mitHelligkeit(oben);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -132,8 +209,15 @@ Dialog::~Dialog() {
 
 void Dialog::bauen() {
     fensterBauen();
+    Beschriftung* vorige = nullptr;
     for (const Steuerelementvorlage& e : vorlage_.elemente) {
         QWidget* w = steuerelementBauen(e, einheiten_.pixel(e.einheiten));
+        // A label right before a field names it, as in a dialog template: assistive
+        // technology reads it as the field's label.
+        if (vorige != nullptr && (e.art == Steuerart::Feld || e.art == Steuerart::Auswahl)) {
+            vorige->setBuddy(w);
+        }
+        vorige = qobject_cast<Beschriftung*>(w);
         if (e.unsichtbar) {
             w->hide();
         }
@@ -163,6 +247,7 @@ void Dialog::fensterBauen() {
     const QFont schrift = dialogschrift(vorlage_.schriftname, vorlage_.schriftpunkte);
     setFont(schrift);
     einheiten_ = dialogeinheitenVon(schrift);
+    einheiten_.x = einheitFuerTexte(vorlage_, schrift, einheiten_);
 
     int oben = 0;
     if (!vorlage_.menue.isEmpty()) {
@@ -229,8 +314,9 @@ QWidget* Dialog::knopfBauen(const Steuerelementvorlage& e) {
 }
 
 QWidget* Dialog::radioBauen(const Steuerelementvorlage& e) {
+    // Auto-exclusive only so that assistive technology reports a radio button: within a
+    // button group the group alone decides exclusivity, focus and arrow keys.
     auto* r = new QRadioButton(e.text, flaeche_);
-    r->setAutoExclusive(false);
     // A group runs from a radio button marked as its start (or the first one) to the next.
     if (radiogruppe_ == nullptr || e.gruppenstart) {
         radiogruppe_ = new QButtonGroup(this);
@@ -243,6 +329,11 @@ QWidget* Dialog::radioBauen(const Steuerelementvorlage& e) {
     }
     const int id = e.id;
     connect(r, &QRadioButton::clicked, this, [this, id] { befehlSenden(id); });
+    connect(r, &QRadioButton::toggled, this, [r](bool an) {
+        if (an) {
+            tabstoppSetzen(*r);
+        }
+    });
     r->installEventFilter(this);
     return r;
 }
@@ -273,8 +364,10 @@ QWidget* Dialog::feldBauen(const Steuerelementvorlage& e) {
 
 QWidget* Dialog::auswahlBauen(const Steuerelementvorlage& e, const QRect& ort) {
     auto* a = new QComboBox(flaeche_);
-    // A narrow drop-down button, so that a box two digits wide still shows them.
-    a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; }"
+    // A narrow drop-down button, so that a box two digits wide still shows them. The list
+    // opens below the box as tall as the template says, not over it as tall as the screen
+    // (some styles ignore the visible item count otherwise).
+    a->setStyleSheet(QStringLiteral("QComboBox { padding: 1px 2px 1px 3px; combobox-popup: 0; }"
                                     " QComboBox::drop-down { width: 13px; }"));
     a->addItems(e.eintraege);
     if (e.sortiert) {
@@ -492,8 +585,11 @@ void Dialog::showEvent(QShowEvent* ereignis) {
     if (zentrieren_ && !ereignis->spontaneous()) {
         zentrieren_ = false;
         if (const QScreen* s = screen()) {
+            // A window larger than the screen keeps its top-left corner, with the caption
+            // and the menu, on the screen, so that it can still be moved and used.
             const QRect frei = s->availableGeometry();
-            move(frei.center() - QPoint(width() / 2, height() / 2));
+            const QPoint mitte = frei.center() - QPoint(width() / 2, height() / 2);
+            move(std::max(mitte.x(), frei.left()), std::max(mitte.y(), frei.top()));
         }
     }
     QDialog::showEvent(ereignis);

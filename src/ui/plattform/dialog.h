@@ -48,10 +48,23 @@ struct Beschriftungsfarben {
     std::optional<QColor> text;     // text colour; empty: the system colour
     bool transparent = false;       // text drawn without its own background
     std::optional<QColor> fuellung; // brush filling the label first; empty: none
+    // The text colour is a default, not the pupil's choice: on a dark background it is
+    // drawn lighter in the same hue, so that it stays readable (see lesbareFarbe).
+    bool vorgabe = false;
 };
 
 QColor alsQColor(Farbe farbe);
 Farbe alsFarbe(const QColor& farbe);
+
+// The contrast ratio of two colours by their relative luminance, from 1 to 21.
+double kontrast(const QColor& a, const QColor& b);
+// A background that light text stands out on better than dark text.
+bool istDunkel(const QColor& hintergrund);
+// The contrast text should reach against its background.
+inline constexpr double mindestkontrast = 4.5;
+// A default text colour on its background: on a dark background, the same hue just light
+// enough to reach mindestkontrast; on a light background, unchanged.
+QColor lesbareFarbe(const QColor& text, const QColor& hintergrund);
 
 // One pass of data exchange between a window's fields and its controls.
 class Datenaustausch {

@@ -1,11 +1,13 @@
 #include "ui/plattform/schriftwahl.h"
 
+#include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
 #include "ui/plattform/text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QIntValidator>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include <cstdlib>
+#include <string>
 
 namespace quorvia {
 
@@ -93,8 +96,10 @@ Schriftwahl::Schriftwahl(const Schriftbeschreibung& start, QWidget* eltern)
     } else if (arten_->count() > 0) {
         arten_->setCurrentRow(0);
     }
+    startzeile_ = arten_->currentRow();
     const int punkte = start.hoehe != 0 ? hoeheZuPunkte(start.hoehe, pixelProZollY()) : 8;
-    groessen_->setCurrentText(QString::number(std::abs(punkte)));
+    startgroesse_ = QString::number(std::abs(punkte));
+    groessen_->setCurrentText(startgroesse_);
     schnitteFuellen();
 
     connect(arten_, &QListWidget::currentRowChanged, this, [this] {
@@ -122,19 +127,26 @@ void Schriftwahl::schnitteFuellen() {
     if (schnitte.isEmpty()) {
         schnitte = {QStringLiteral("Regular")};
     }
+    // Nearest weight and slant first; among equals the face's normal width, which is the
+    // widest (a family may list "Condensed" before its regular style).
     int bester = 0;
     int besterAbstand = 1 << 30;
+    int besteBreite = 0;
     for (const QString& schnitt : schnitte) {
         auto* eintrag = new QListWidgetItem(schnitt, schnitte_);
         const int gewicht = QFontDatabase::weight(art, schnitt);
+        const QFont schrift = QFontDatabase::font(art, schnitt, 12);
         // Oblique styles count as italic, as the settings store only knows the two.
-        const bool kursiv = QFontDatabase::font(art, schnitt, 12).style() != QFont::StyleNormal;
+        const bool kursiv = schrift.style() != QFont::StyleNormal;
         eintrag->setData(gewichtRolle, gewicht > 0 ? gewicht : 400);
         eintrag->setData(kursivRolle, kursiv);
         const int abstand = std::abs((gewicht > 0 ? gewicht : 400) - wunschGewicht_) +
                             (kursiv != wunschKursiv_ ? 1000 : 0);
-        if (abstand < besterAbstand) {
+        const int breite =
+            QFontMetrics(schrift).horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+        if (abstand < besterAbstand || (abstand == besterAbstand && breite > besteBreite)) {
             besterAbstand = abstand;
+            besteBreite = breite;
             bester = schnitte_->count() - 1;
         }
     }
@@ -142,16 +154,17 @@ void Schriftwahl::schnitteFuellen() {
 }
 
 Schriftbeschreibung Schriftwahl::gewaehlt() const {
+    // What was not touched stays as given: a face shown through its stand-in keeps its
+    // name ("Tahoma"), and a height keeps its exact pixels.
     Schriftbeschreibung b = start_;
-    if (arten_->currentItem() != nullptr) {
+    if (arten_->currentItem() != nullptr && arten_->currentRow() != startzeile_) {
         b.name = alsKerntext(arten_->currentItem()->text());
         if (b.name.size() > maxSchriftnamenLaenge) {
             b.name.resize(maxSchriftnamenLaenge);
         }
     }
-    bool ok = false;
-    const int punkte = groessen_->currentText().toInt(&ok);
-    if (ok && punkte >= 1 && punkte <= groessteSchriftgroesse) {
+    const int punkte = groesse();
+    if (punkte != 0 && groessen_->currentText() != startgroesse_) {
         b.hoehe = punkteZuHoehe(punkte, pixelProZollY());
     }
     // An untouched style keeps the start's exact weight (600 stays 600).
@@ -160,6 +173,25 @@ Schriftbeschreibung Schriftwahl::gewaehlt() const {
         b.kursiv = schnitte_->currentItem()->data(kursivRolle).toBool();
     }
     return b;
+}
+
+int Schriftwahl::groesse() const {
+    bool ok = false;
+    const int punkte = groessen_->currentText().trimmed().toInt(&ok);
+    return ok && punkte >= 1 && punkte <= groessteSchriftgroesse ? punkte : 0;
+}
+
+void Schriftwahl::accept() {
+    if (groesse() == 0) {
+        meldungZeigen(this,
+                      "Der Schriftgrad muss zwischen 1 und " +
+                          std::to_string(groessteSchriftgroesse) + " liegen.",
+                      Meldungssymbol::Information);
+        groessen_->setFocus();
+        groessen_->lineEdit()->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void Schriftwahl::probeZeigen() {

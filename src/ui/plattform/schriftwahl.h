@@ -27,14 +27,20 @@ public:
     QListWidget* schriftschnitte() const { return schnitte_; }
     QComboBox* groessen() const { return groessen_; }
 
+    // Refuses, with a message, a size outside 1 to 12 points; the dialog stays open.
+    void accept() override;
+
 private:
     void schnitteFuellen();
+    int groesse() const; // the size field's points, 0 when outside 1 to 12
     void probeZeigen();
 
     Schriftbeschreibung start_;
     int wunschGewicht_ = 400;
     bool wunschKursiv_ = false;
     bool schnittBeruehrt_ = false;
+    int startzeile_ = -1; // the face shown at first: the start's or its stand-in
+    QString startgroesse_;
     QListWidget* arten_ = nullptr;
     QListWidget* schnitte_ = nullptr;
     QComboBox* groessen_ = nullptr;

@@ -34,10 +34,11 @@ Qt::Alignment ausrichtungVon(const Steuerelementvorlage& v) {
 } // namespace
 
 Beschriftung::Beschriftung(Dialog& dialog, const Steuerelementvorlage& vorlage, QWidget* eltern)
-    : QFrame(eltern), dialog_(dialog), id_(vorlage.id), text_(vorlage.text),
-      ausrichtung_(ausrichtungVon(vorlage)),
+    : QLabel(eltern), dialog_(dialog), id_(vorlage.id), ausrichtung_(ausrichtungVon(vorlage)),
       // Static text wraps at word breaks unless it is centred in one line.
       umbrechen_(!vorlage.vertikalMittig) {
+    setTextFormat(Qt::PlainText);
+    setText(vorlage.text);
     if (vorlage.versunken) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(1);
@@ -45,10 +46,9 @@ Beschriftung::Beschriftung(Dialog& dialog, const Steuerelementvorlage& vorlage, 
 }
 
 void Beschriftung::setzeText(const QString& text) {
-    if (text != text_) {
-        text_ = text;
-        update();
-    }
+    // QLabel tells a screen reader the new name, so the next expression and the verdict
+    // are heard without the focus moving there.
+    setText(text);
 }
 
 void Beschriftung::paintEvent(QPaintEvent* ereignis) {
@@ -62,6 +62,11 @@ void Beschriftung::paintEvent(QPaintEvent* ereignis) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     if (farben.text && isEnabled()) {
         stift = *farben.text;
+        if (farben.vorgabe) {
+            // Against what shows behind the text: the label's fill, else the window's.
+            stift =
+                lesbareFarbe(stift, farben.fuellung.value_or(palette().color(QPalette::Window)));
+        }
     }
     letzteTextfarbe_ = stift;
     maler.setPen(stift);
@@ -70,40 +75,37 @@ void Beschriftung::paintEvent(QPaintEvent* ereignis) {
     if (umbrechen_) {
         flaggen |= Qt::TextWordWrap;
     }
-    maler.drawText(contentsRect(), flaggen, text_);
+    maler.drawText(contentsRect(), flaggen, text());
 }
 
-Rahmen::Rahmen(const QString& titel, QWidget* eltern) : QWidget(eltern), titel_(titel) {
+Rahmen::Rahmen(const QString& titel, QWidget* eltern) : QGroupBox(titel, eltern) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void Rahmen::setzeTitel(const QString& titel) {
-    if (titel != titel_) {
-        titel_ = titel;
-        update();
-    }
+    setTitle(titel);
 }
 
 void Rahmen::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     const QFontMetrics masse(font());
-    const int oben = titel_.isEmpty() ? 0 : masse.height() / 2;
+    const int oben = titel().isEmpty() ? 0 : masse.height() / 2;
     // Etched: a dark line with a light one beside it.
     const QRect aussen(0, oben, width() - 1, height() - oben - 1);
     maler.setPen(palette().color(QPalette::Light));
     maler.drawRect(aussen.translated(1, 1).adjusted(0, 0, -1, -1));
     maler.setPen(palette().color(QPalette::Mid));
     maler.drawRect(aussen.adjusted(0, 0, -1, -1));
-    if (titel_.isEmpty()) {
+    if (titel().isEmpty()) {
         return;
     }
     const int links = masse.averageCharWidth() + 1;
-    const QRect text(links, 0, masse.horizontalAdvance(titel_) + 4, masse.height());
+    const QRect text(links, 0, masse.horizontalAdvance(titel()) + 4, masse.height());
     maler.fillRect(text, palette().color(QPalette::Window));
     maler.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    maler.drawText(text, Qt::AlignCenter, titel_);
+    maler.drawText(text, Qt::AlignCenter, titel());
 }
 
 Flaeche::Flaeche(Dialog& dialog, QWidget* eltern) : QWidget(eltern), dialog_(dialog) {}

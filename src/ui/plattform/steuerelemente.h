@@ -4,7 +4,8 @@
 
 #include "ui/plattform/vorlage.h"
 
-#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -18,14 +19,14 @@ namespace quorvia {
 class Dialog;
 
 // A static label. Before each paint it asks its window for colours (the label colour
-// hook); its text is drawn literally, "&" included.
-class Beschriftung : public QFrame {
+// hook); its text is drawn literally, "&" included. It is a QLabel so that assistive
+// technology reads it as text, hears its changes and finds the field it names (its buddy).
+class Beschriftung : public QLabel {
     Q_OBJECT
 public:
     Beschriftung(Dialog& dialog, const Steuerelementvorlage& vorlage, QWidget* eltern);
 
     int id() const { return id_; }
-    QString text() const { return text_; }
     void setzeText(const QString& text);
     Qt::Alignment ausrichtung() const { return ausrichtung_; }
     // The colour the text was last drawn in (for tests and screenshots).
@@ -37,27 +38,24 @@ protected:
 private:
     Dialog& dialog_;
     int id_;
-    QString text_;
     Qt::Alignment ausrichtung_;
     bool umbrechen_;
     QColor letzteTextfarbe_;
 };
 
 // A group box drawn as a dialog frame: an etched rectangle whose top line runs through
-// the middle of the title. It takes no input, so controls placed over it work as usual.
-class Rahmen : public QWidget {
+// the middle of the title. It takes no input, so controls placed over it work as usual;
+// a QGroupBox underneath so that assistive technology names the group.
+class Rahmen : public QGroupBox {
     Q_OBJECT
 public:
     Rahmen(const QString& titel, QWidget* eltern);
 
-    QString titel() const { return titel_; }
+    QString titel() const { return title(); }
     void setzeTitel(const QString& titel);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
-
-private:
-    QString titel_;
 };
 
 // The client area: paints the window's background hook behind the controls.
