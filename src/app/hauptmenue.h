@@ -5,9 +5,9 @@
 // business (ui/optionstabelle.h), how it runs the window's (ui/optionsfenster.h).
 
 #include "data/lektionstabelle.h"
+#include "query/abfrageprotokoll.h"
 #include "settings/einstellungsspeicher.h"
 #include "ui/gemeinsam.h"
-#include "query/abfrageprotokoll.h"
 #include "ui/optionsfenster.h"
 
 #include <string>
