@@ -5,10 +5,10 @@
 //
 // It drives the real program from the libraries, as a pupil would: the main menu, the
 // settings, the list views, each kind of query window after a verdict, the summary of a
-// finished query, the about box and the help viewer. Windows that need the word course
-// are left out, with a note, when Woerter/Woerter.dat is missing. QUORVIA_FOTO_FARBEN=dunkel
-// gives the desktop a dark palette. Texts that do not fit their control in the face in use
-// are reported, and the run then fails.
+// finished query, a due query, the statistics, the about box and the help viewer. Windows
+// that need the word course are left out, with a note, when Woerter/Woerter.dat is missing.
+// QUORVIA_FOTO_FARBEN=dunkel gives the desktop a dark palette. Texts that do not fit their
+// control in the face in use are reported, and the run then fails.
 
 #include "app/hauptmenue.h"
 #include "app/quorviaapp.h"
@@ -22,6 +22,7 @@
 #include "ui/listenansicht.h"
 #include "ui/plattform/steuerelemente.h"
 #include "ui/plattform/text.h"
+#include "ui/statistikfenster.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -325,6 +326,19 @@ private:
                 klicken(d, abfrageIds::ok);
             }
         });
+
+        // The two wrong answers above are due at once; the statistics show that query.
+        imNaechsten([this](Dialog& d) {
+            foto(d, QStringLiteral("11-faellige-stammformen"));
+            klicken(d, abfrageIds::hauptmenue);
+        });
+        m.befehlAusloesen(befehlFaelligeStammformen);
+        imNaechsten([this](Dialog& d) {
+            klicken(d, statistikIds::stammformen);
+            foto(d, QStringLiteral("12-statistik"));
+            klicken(d, abbrechenId);
+        });
+        m.befehlAusloesen(befehlStatistik);
 
         imNaechsten([this](Dialog& d) {
             foto(d, QStringLiteral("09-info"));

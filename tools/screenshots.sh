@@ -29,7 +29,8 @@ done
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 cp -r "$bau/arbeitsordner/." "$arbeit/"
-rm -f "$arbeit/Woerter/ngwoerter.dat" "$arbeit/Stammformen/ngstammformen.dat" "$arbeit/Einstellungen.ini"
+rm -f "$arbeit/Woerter/ngwoerter.dat" "$arbeit/Stammformen/ngstammformen.dat" "$arbeit/Einstellungen.ini" \
+      "$arbeit"/Lernstand.sqlite*
 
 mkdir -p "$ziel"
 ziel=$(cd "$ziel" && pwd)

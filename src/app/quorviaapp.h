@@ -4,8 +4,8 @@
 // when that modal run returns the program is over.
 
 #include "lernstand/lernstand.h"
-#include "settings/einstellungsspeicher.h"
 #include "query/abfrageprotokoll.h"
+#include "settings/einstellungsspeicher.h"
 #include "ui/plattform/anwendung.h"
 
 #include <cstdint>

@@ -22,8 +22,8 @@
 #include "data/lektionstabelle.h"
 #include "data/nichtgewusstliste.h"
 #include "query/abfragearten.h"
-#include "ui/gemeinsam.h"
 #include "query/abfrageprotokoll.h"
+#include "ui/gemeinsam.h"
 
 #include <QPointer>
 

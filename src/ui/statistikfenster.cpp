@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
@@ -225,10 +226,14 @@ void Statistikfenster::verlaufZeichnen() {
     auto* antworten = new QLineSeries();
     antworten->setName(QStringLiteral("Antworten"));
     int meiste = 1;
+    // Each day's point at its noon in the pupil's own time, the ticks on midnights.
+    const auto mitternacht = [](int tag) {
+        return QDate(1970, 1, 1).addDays(tag).startOfDay().toMSecsSinceEpoch();
+    };
     for (const Tageswert& t : statistik_->verlauf) {
-        const qint64 ms = static_cast<qint64>(t.tag) * 86'400'000LL;
-        quote->append(static_cast<qreal>(ms), 100.0 * t.richtig / std::max(1, t.antworten));
-        antworten->append(static_cast<qreal>(ms), t.antworten);
+        const auto mittag = static_cast<qreal>(mitternacht(t.tag) + 43'200'000LL);
+        quote->append(mittag, 100.0 * t.richtig / std::max(1, t.antworten));
+        antworten->append(mittag, t.antworten);
         meiste = std::max(meiste, t.antworten);
     }
     quote->setPointsVisible(true);
@@ -237,12 +242,12 @@ void Statistikfenster::verlaufZeichnen() {
     chart->addSeries(antworten);
     auto* x = new QDateTimeAxis();
     x->setFormat(QStringLiteral("dd.MM."));
-    x->setTickCount(4);
     if (!statistik_->verlauf.empty()) {
-        const qint64 erster = static_cast<qint64>(statistik_->verlauf.front().tag) * 86'400'000LL;
-        const qint64 letzter = static_cast<qint64>(statistik_->verlauf.back().tag) * 86'400'000LL;
-        x->setRange(QDateTime::fromMSecsSinceEpoch(erster - 43'200'000LL, Qt::UTC),
-                    QDateTime::fromMSecsSinceEpoch(letzter + 43'200'000LL, Qt::UTC));
+        const int erster = statistik_->verlauf.front().tag;
+        const int letzter = statistik_->verlauf.back().tag;
+        x->setRange(QDateTime::fromMSecsSinceEpoch(mitternacht(erster)),
+                    QDateTime::fromMSecsSinceEpoch(mitternacht(letzter + 1)));
+        x->setTickCount(std::min(letzter + 1 - erster, 5) + 1);
     }
     auto* prozent = new QValueAxis();
     prozent->setRange(0, 100);
