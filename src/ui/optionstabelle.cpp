@@ -3,8 +3,6 @@
 #include "ui/abfragefenster.h"
 #include "ui/listenansicht.h"
 
-#include <algorithm>
-
 namespace quorvia {
 
 namespace {
@@ -47,7 +45,8 @@ constexpr const Abfrageart* art(int i) {
 } // namespace
 
 // clang-format off
-constexpr std::array<Optionszeile, 10> optionsfensterTabelle{{
+constexpr std::array<Optionszeile, 16> optionsfensterTabelle{{
+// The main menu's ten choices.
 //   class        template    menu kind quelle title      not-known empty  choice                     direction          query   columns
     {"Option11",  "Option11", 164, W, B, ansehenW,  "",  "",    o::woerterAnsehen,      r::keine,          nullptr, spaltenW},
     {"Option12",  "Option12", 170, W, N, ansehenW,  ngW, leerW, o::woerterAnsehen,      r::keine,          nullptr, spaltenNgW},
@@ -59,36 +58,47 @@ constexpr std::array<Optionszeile, 10> optionsfensterTabelle{{
     {"Option32",  "Option32", 182, S, N, ansehenS,  ngS, leerS, o::stammformenAnsehen,  r::keine,          nullptr, spaltenNgS},
     {"Option41",  "111",      188, S, B, abfragenS, "",  "",    o::stammformenAbfragen, r::keine,          art(4),  keineSpalten},
     {"Option42",  "112",      195, S, N, abfragenS, ngS, leerS, o::stammformenAbfragen, r::keine,          art(5),  keineSpalten},
-}};
-
-// The layout, menu and commands of the lesson-range queries.
-constexpr std::array<Optionszeile, 3> faelligeFensterTabelle{{
+// The due queries, opened from the learning record's popup, in the layout, menu and
+// commands of the lesson-range queries.
     {"Option213", "105",      136, W, F, abfragenW, faelligW, keineW, o::woerterAbfragen,     r::deutschLatein,  art(6),  keineSpalten},
     {"Option223", "107",      150, W, F, abfragenW, faelligW, keineW, o::woerterAbfragen,     r::lateinDeutsch,  art(7),  keineSpalten},
     {"Option43",  "111",      188, S, F, abfragenS, faelligS, keineS, o::stammformenAbfragen, r::keine,          art(8),  keineSpalten},
-}};
-
 // The same layouts for today's items of the test plan, by the plan's direction.
-constexpr std::array<Optionszeile, 3> testplanFensterTabelle{{
     {"Option214", "105",      136, W, T, abfragenW, planT,    keineT, o::woerterAbfragen,     r::deutschLatein,  art(9),  keineSpalten},
     {"Option224", "107",      150, W, T, abfragenW, planT,    keineT, o::woerterAbfragen,     r::lateinDeutsch,  art(10), keineSpalten},
     {"Option44",  "111",      188, S, T, abfragenS, planT,    keineT, o::stammformenAbfragen, r::keine,          art(11), keineSpalten},
 }};
 // clang-format on
 
-const Optionszeile& faelligeZeile(Kursart kurs, int richtung) {
-    for (const Optionszeile& zeile : faelligeFensterTabelle) {
-        if (zeile.kurs == kurs &&
+namespace {
+
+// The first row of the source and course that fits the direction, if any.
+const Optionszeile* zeileMit(Abfragequelle quelle, Kursart kurs, int richtung) {
+    for (const Optionszeile& zeile : optionsfensterTabelle) {
+        if (zeile.quelle == quelle && zeile.kurs == kurs &&
             (zeile.richtung == abfragerichtung::keine || zeile.richtung == richtung)) {
-            return zeile;
+            return &zeile;
         }
     }
-    return faelligeFensterTabelle[0];
+    return nullptr;
+}
+
+} // namespace
+
+const Optionszeile& faelligeZeile(Kursart kurs, int richtung) {
+    return *zeileMit(Abfragequelle::Faellig, kurs, richtung);
 }
 
 const Optionszeile& testplanZeile(Richtung richtung) {
-    return testplanFensterTabelle[static_cast<std::size_t>(
-        std::clamp(static_cast<int>(richtung) - 1, 0, 2))];
+    switch (richtung) {
+    case Richtung::LateinDeutsch:
+        return *zeileMit(Abfragequelle::Testplan, Kursart::Woerter, abfragerichtung::lateinDeutsch);
+    case Richtung::Stammformen:
+        return *zeileMit(Abfragequelle::Testplan, Kursart::Stammformen, abfragerichtung::keine);
+    case Richtung::DeutschLatein:
+        break;
+    }
+    return *zeileMit(Abfragequelle::Testplan, Kursart::Woerter, abfragerichtung::deutschLatein);
 }
 
 const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung) {

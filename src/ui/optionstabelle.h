@@ -27,12 +27,10 @@ inline constexpr std::string_view nichtsZuUebenMeldung =
     "F\xFCr den Vokabeltest ist heute nichts zu \xFC"
     "ben.";
 
-// The windows the main menu's choices open.
-extern const std::array<Optionszeile, 10> optionsfensterTabelle;
-// The due queries, opened from the learning record's popup.
-extern const std::array<Optionszeile, 3> faelligeFensterTabelle;
-// Today's items of the test plan, opened from the same popup.
-extern const std::array<Optionszeile, 3> testplanFensterTabelle;
+// Every option window: first the ten the main menu's choices open (lesson range and
+// not-known list), then the due queries and the test plan's practice, which the learning
+// record's popup opens.
+extern const std::array<Optionszeile, 16> optionsfensterTabelle;
 
 // The row the main menu's choice opens (the direction counts only where the row names
 // one). Falls back to the menu's start choice should no row match.

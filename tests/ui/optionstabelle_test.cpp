@@ -34,13 +34,7 @@ TEST_P(Optionstabelle, VorlageUndMenueTragenDieAbgeleitetenBefehle) {
     EXPECT_EQ(zeile.leerMeldung.empty(), zeile.quelle == Abfragequelle::Bereich);
 }
 
-INSTANTIATE_TEST_SUITE_P(ZehnFenster, Optionstabelle, ::testing::ValuesIn(optionsfensterTabelle),
-                         [](const auto& info) { return std::string(info.param.klasse); });
-INSTANTIATE_TEST_SUITE_P(FaelligeFenster, Optionstabelle,
-                         ::testing::ValuesIn(faelligeFensterTabelle),
-                         [](const auto& info) { return std::string(info.param.klasse); });
-INSTANTIATE_TEST_SUITE_P(TestplanFenster, Optionstabelle,
-                         ::testing::ValuesIn(testplanFensterTabelle),
+INSTANTIATE_TEST_SUITE_P(AlleFenster, Optionstabelle, ::testing::ValuesIn(optionsfensterTabelle),
                          [](const auto& info) { return std::string(info.param.klasse); });
 
 // Every choice of the main menu finds its own row: ten choices, ten different windows.
@@ -58,7 +52,26 @@ TEST(OptionstabelleWahl, JedeWahlFindetIhreZeile) {
             }
         }
     }
-    EXPECT_EQ(gefunden.size(), optionsfensterTabelle.size());
+    EXPECT_EQ(gefunden.size(), 10u);
+}
+
+// The popup's rows: each due query and each plan practice of a direction is its own row.
+TEST(OptionstabelleWahl, FaelligeUndTestplanZeilenJeRichtung) {
+    struct Fall {
+        const Optionszeile& zeile;
+        const char* klasse;
+    };
+    const Fall faelle[] = {
+        {faelligeZeile(Kursart::Woerter, abfragerichtung::deutschLatein), "Option213"},
+        {faelligeZeile(Kursart::Woerter, abfragerichtung::lateinDeutsch), "Option223"},
+        {faelligeZeile(Kursart::Stammformen, abfragerichtung::deutschLatein), "Option43"},
+        {testplanZeile(Richtung::DeutschLatein), "Option214"},
+        {testplanZeile(Richtung::LateinDeutsch), "Option224"},
+        {testplanZeile(Richtung::Stammformen), "Option44"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(f.zeile.klasse, f.klasse);
+    }
 }
 
 } // namespace
