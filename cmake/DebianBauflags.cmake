@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # With QUORVIA_DEBIAN_BAUFLAGS every target is compiled and linked with the flags
 # dpkg-buildflags gives a Debian package, hardening included (stack protector, fortified
 # functions, full RELRO with immediate binding). Included before any target is defined.

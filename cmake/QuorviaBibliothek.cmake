@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quorvia_bibliothek(NAME QUELLEN <files...> ABHAENGIG <targets...>)
 # A static library of the given sources, with src/ as include root.
 function(quorvia_bibliothek name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DatenDatei and the not-known list on arbitrary file bytes, through a real file.
 #include "pruefen.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List operations on arbitrary decrypted texts (input before the first NUL), driven by the
 // bytes after it. A second run applies the same operations to a list the program could have
 // written and checks it against a model of its pairs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader on arbitrary files (input before the first NUL); the bytes after it pick
 // names and values for reads and writes.
 #include "pruefen.h"

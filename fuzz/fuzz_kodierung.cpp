@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte-level codec on arbitrary file bytes, and the writer on arbitrary plain texts.
 #include "pruefen.h"
 

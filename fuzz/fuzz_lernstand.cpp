@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learning record on arbitrary file bytes: opening, then every read and one write.
 // A file that is put aside must keep its bytes; whatever the content, no call may crash
 // or break the shape of its result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three checkers on arbitrary solution lines and answers: the solution before the first
 // NUL, the answer after it. Each line is copied into a buffer of exactly its size, so a read
 // past either end is caught.

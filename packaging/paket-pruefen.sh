@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CI check of the Debian package: builds it, runs lintian, checks the dependencies, unpacks
 # it into a temporary root (never installing it into this system) and starts the unpacked
 # launcher headless with a home of its own: the per-user folder must be prepared and the

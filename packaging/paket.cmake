@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by `cpack -G DEB` in a build of the `paket` preset (Release,
 # dpkg-buildflags' hardening, prefix /usr): what the install rules put below the prefix,
 # binaries stripped, dependencies from dpkg-shlibdeps plus what no library names.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Our pictures, the help file and the web page, put where the program looks for them:
 # the pictures into the working directory's Bilder/, the help file and the web page beside
 # the executable (the help file takes the executable's base name: quorvia -> quorvia.HLP).

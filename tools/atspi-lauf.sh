@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command as under a screen reader: a private X server (Xvfb), a D-Bus session with
 # the accessibility bus, Qt on X11 with its AT-SPI bridge switched on. Qt tells assistive
 # technology about changes only then; the window tests on the offscreen platform cannot

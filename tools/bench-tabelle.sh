@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every benchmark of the project (RelWithDebInfo) and runs them one after another,
 # then prints one table: each figure with its baseline from the same run beside it
 # (bench/robust/grundlinien.txt names the pairs).

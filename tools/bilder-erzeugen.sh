@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders our pictures and the program icon from their SVG sources:
 #   resources/bilder/bustixgr.svg  -> resources/bilder/Bustixgr.gif  (main menu, 100 x 160)
 #   resources/bilder/bustixkl.svg  -> resources/bilder/Bustixkl.gif  (option windows, 24 x 30)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up on a fresh Debian 12 machine: installs the Debian packages that are missing
 # (with sudo when not root), builds, then starts the program or runs every test.
 #

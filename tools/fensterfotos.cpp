@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a picture of every window of the program on a real X server, for a person to look
 // at: tools/screenshots.sh starts it under Xvfb in a copy of a working folder.
 //

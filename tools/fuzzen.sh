@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (address and undefined-behaviour sanitizers) and runs
 # each in turn for the given number of seconds, on the seeds in fuzz/korpus. Inputs found
 # along the way go to the build folder, not the repository.

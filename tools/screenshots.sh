@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A picture of every window of the program, taken on a real X server (Xvfb): the main
 # menu, the settings, the list views, each kind of query window after a verdict, the
 # summary, the about box and the help viewer. Each window is taken at scale 1 and 2, on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From process start to the first paint of the main menu, against a bare Qt dialog
 // started the same way in the same run. Each iteration starts both probes once, one after
 // the other, so that both see the same machine state; the ratio is the figure to watch

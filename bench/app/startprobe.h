@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both start probes share: the first paint of the watched window is reported on
 // standard output as one line, then the process ends at once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start probe for comparison: a bare Qt dialog, started and shown modally the same way,
 // up to its first paint. With the argument "text" the dialog holds one label, which is
 // what it costs to bring up the font system at all.

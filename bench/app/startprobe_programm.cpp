@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start probe: the program's own start (application object, main menu from its
 // template, picture, greeting) up to the main menu's first paint.
 

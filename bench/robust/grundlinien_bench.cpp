@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each figure beside its baseline; a baseline is named after its figure with "_Basis".
 //
 // Codec: our RC2 and chunked CBC against OpenSSL's RC2-CBC from its legacy provider, on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a query window over all 1583 words until the first item is shown, the statistics
 // window over a large learning record until its first paint, list views of all 1583 words
 // until their rows are filled, and the PDF of all words.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the greeting, the large picture, the choice of option, lessons, the
 // not-known list and the direction. Which option window a choice opens is the table's
 // business (ui/optionstabelle.h), how it runs the window's (ui/optionsfenster.h).

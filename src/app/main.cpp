@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quorvia 2003: started without arguments in the folder that holds Woerter/,
 // Stammformen/, Bilder/ and Einstellungen.ini.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object of the program: it runs the main menu as the main window, and
 // when that modal run returns the program is over.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the data layer reads a decrypted text line by line. Internal to the data layer
 // (and its tests): callers read items through Eintragsliste.
 

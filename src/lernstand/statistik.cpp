@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures the statistics window draws, read from the record.
 #include "lernstand/lernstand.h"
 #include "lernstand/schema.h"

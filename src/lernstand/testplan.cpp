@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one stored test plan and the rule that picks each day's items towards it.
 #include "lernstand/lernstand.h"
 #include "lernstand/schema.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learning record as a query reaches it: the one the application opened for this run
 // (none in a window built on its own) and the clock the answers are stamped with; and what
 // one query writes there.

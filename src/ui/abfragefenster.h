@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The query windows: the query loop over one row of the option-window table. The main
 // menu opens them as every option window (see ui/optionsfenster.h); the not-known list is
 // written back when the window is destroyed, however it closed. Each verdict and the

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printed lists: one page layout for the list views' rows, the test sheet and its answer
 // key. A document is a sequence of parts, each starting on a page of its own; every page
 // carries its part's heading and column captions, and the date and "Seite k von n" at

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window of the program shares: the exit, help, web site and about commands,
 // the picture in the upper left corner with its one-time failure message, and the icon.
 //

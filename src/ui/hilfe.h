@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer of ours: a window over the program's HTML help file, opened at its
 // contents page with the search field ready. It behaves as a help program beside ours
 // would: one viewer for the program, a top-level window of no other, usable while any

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four list views: lesson, Latin (or principal parts) and German of every chosen item,
 // over one row of the option-window table. The main menu opens them as every option
 // window (see ui/optionsfenster.h). The views write no file.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten option windows: the list views (Listenansicht) and the query windows
 // (Abfragefenster), each one row of the table in ui/optionstabelle.h over this base.
 //

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one table of the option windows. A new option window is one row here plus its
 // dialog template and menu (resources/vorlagen).
 

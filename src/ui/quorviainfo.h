@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program icon and "Quorvia 2003 Version " with the build's version.
 
 #include "ui/plattform/dialog.h"

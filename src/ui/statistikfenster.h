@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of the learning record, per direction: the state of each lesson's
 // items, what falls due this week, the success rate per day and the items most often
 // wrong. Modal; "&Schließen" and Escape close it.

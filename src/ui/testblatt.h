@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed test sheet of a list view: items picked at random from the rows the view
 // shows, one side given and the other left empty, and the answer key on a page of its own.
 

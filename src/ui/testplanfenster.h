@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test planner: one plan towards a test day, kept in the learning record. The dialog
 // sets or deletes it and shows what it gives as the choice changes; the main menu shows
 // its line, and the practice window asks today's items.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program tests add to the shared test support: the working directory with our
 // real pictures, and the count of windows left on screen.
 

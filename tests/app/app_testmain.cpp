@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program tests' main: the program's own application object for the whole run.
 // Listing the tests (CTest's discovery) needs no window system, so none is made then.
 

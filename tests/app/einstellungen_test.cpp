@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: what it shows when it opens, the choosers and the pause spin, the
 // defaults button, and that only "&OK" writes, reporting a failed save as a failure.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu on its own: its start state, the greeting in the stored style, the rules
 // of the option, not-known and lesson controls, the dispatch to the ten option windows,
 // and the greeting and choices after the settings dialog.

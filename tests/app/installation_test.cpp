@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as users get it: `cmake --install` into a temporary prefix, then the
 // installed launcher started headless with a home of its own. The launcher must prepare
 // the pupil's working folder and start the installed program in it; the test waits until

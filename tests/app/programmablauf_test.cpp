@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs of the program, in-process: the application object starts the main menu on
 // real files in a temporary working directory, the pupil's steps are made inside the
 // nested modal runs, and the end of the program is the return of QuorviaApp::starten.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the program: every way of closing the main menu ends it, and on a fatal
 // data failure, whichever window meets it, the stop message is shown and the process
 // ends at once with status 1.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers for windows built on the windowing layer: find a control by id, click,
 // type and press keys, act inside a nested modal run, answer message boxes and choosers
 // through the seam, and stop modal runs that hang.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test courses: every item numbered as the lesson table counts, with lines easy to
 // tell apart and to answer, and not-known lists made of their items.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders and files for tests that work on real files: a fresh temporary folder, and a
 // working directory of a test's own with the course the windows read.
 

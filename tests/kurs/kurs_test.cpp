@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks on the shipped course as the build compiled it: the two .dat files in the
 // working directory, read through the same data layer and checkers the program uses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the not-known lists and the settings while the file system fails at each step, and
 // loading lists that are there but cannot be read: the previous file stays byte for byte,
 // the program's message names the failure, and no temporary file is left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random query sessions on real files: every session loads the course and the not-known
 // list from disk, answers a random part of a random lesson range (or of the list itself)
 // rightly, wrongly or with noise, may stop early, and saves the list as the window does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary window: its texts for the cases a query can end with, its bold value
 // fields, and the colours the labels are really drawn in.
 

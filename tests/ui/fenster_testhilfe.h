@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the option-window tests add to the shared test support: the working directory
 // prepared with the test courses, a picture and a settings file, and the table row of a
 // window named by its class.

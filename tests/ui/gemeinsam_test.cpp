@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared window pieces: picture loading and painting with the one-time failure
 // message, the help file and its viewer, the shared commands, and the end of the program
 // on a fatal data failure.

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the tests of the shared window pieces, the about box and the summary, over
 // the shared test support: the working directory in Qt's types, a guard against a modal
 // run that never ends, a small picture.

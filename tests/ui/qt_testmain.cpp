@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests' main: one application object for the whole run. Listing the tests
 // (as CTest's discovery does) needs no window system, so no application is made then.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its version line, and its run from a window's about command.
 
 #include "gemeinsam_testhilfe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-kurs: compiles, shows, checks, decrypts and encrypts the course's data files.
 
 #include "abbruch.h"

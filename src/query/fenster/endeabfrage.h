@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary after the last item of a query: how many were asked, right and wrong, the
 // success rate in whole percent and the Latin rating.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the greeting's font and colour, the three colours of the query
 // windows, the automatic query with its pause, and strict correction. It reads the store
 // when it opens and writes it only on "&OK".

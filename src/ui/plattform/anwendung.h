@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: Qt's application plus the one place that holds the current
 // main window and the dialog seam. It also gives every window what a desktop program
 // does without asking: Qt's own texts in German, plain dialog buttons, F1 for help.

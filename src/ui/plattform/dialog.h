@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal dialog built from a template. Subclasses override the hooks below; everything
 // else is addressed by control id.
 //

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and the two choosers pass through this one seam, so that tests can answer
 // them. The application object holds the current implementation (anwendung.h).
 

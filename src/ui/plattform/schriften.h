@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts: the core's font description to and from Qt, the dialog font and its dialog
 // units, and the screen metrics windows measure with.
 

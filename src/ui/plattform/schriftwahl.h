@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font chooser of the settings: scalable faces only, no vertical ("@") faces, no
 // script choice, no colour or effects, sizes up to 12 points.
 

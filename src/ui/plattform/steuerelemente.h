@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets the builder makes for template controls that Qt has no exact match for.
 
 #include "ui/plattform/vorlage.h"

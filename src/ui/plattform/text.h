@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one crossing between the core's Windows-1252 text and Qt's Unicode strings.
 
 #include <QString>

@@ -1,5 +1,6 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates and menus as data. A template gives every control in dialog units of
 // the dialog font; the builder in dialog.h turns it into pixels. The file format is
 // described in resources/vorlagen/README.md.
