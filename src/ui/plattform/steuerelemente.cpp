@@ -219,13 +219,19 @@ int Berichtsliste::zeileEinfuegen(int zeile, const QStringList& zellen) {
     int ziel = std::clamp(zeile, 0, topLevelItemCount());
     if (sortiert_) {
         // After all rows whose text is not greater: equal rows keep their insertion order.
-        ziel = topLevelItemCount();
-        for (int i = 0; i < topLevelItemCount(); ++i) {
-            if (QString::compare(topLevelItem(i)->text(0), text, Qt::CaseInsensitive) > 0) {
-                ziel = i;
-                break;
+        // Rows only ever come in here, so the list is sorted and a binary search finds the
+        // place; a scan from the top made a long not-known list quadratic.
+        int unten = 0;
+        int oben = topLevelItemCount();
+        while (unten < oben) {
+            const int mitte = unten + (oben - unten) / 2;
+            if (QString::compare(topLevelItem(mitte)->text(0), text, Qt::CaseInsensitive) > 0) {
+                oben = mitte;
+            } else {
+                unten = mitte + 1;
             }
         }
+        ziel = unten;
     }
     insertTopLevelItem(ziel, new QTreeWidgetItem(zellen));
     return ziel;
