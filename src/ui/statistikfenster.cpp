@@ -225,7 +225,8 @@ void Statistikfenster::verlaufZeichnen() {
     quote->setName(QStringLiteral("richtig in %"));
     auto* antworten = new QLineSeries();
     antworten->setName(QStringLiteral("Antworten"));
-    int meiste = 1;
+    // An empty record still shows a readable axis: whole answers up to 4.
+    int meiste = 4;
     // Each day's point at its noon in the pupil's own time, the ticks on midnights.
     const auto mitternacht = [](int tag) {
         return QDate(1970, 1, 1).addDays(tag).startOfDay().toMSecsSinceEpoch();
@@ -242,13 +243,13 @@ void Statistikfenster::verlaufZeichnen() {
     chart->addSeries(antworten);
     auto* x = new QDateTimeAxis();
     x->setFormat(QStringLiteral("dd.MM."));
-    if (!statistik_->verlauf.empty()) {
-        const int erster = statistik_->verlauf.front().tag;
-        const int letzter = statistik_->verlauf.back().tag;
-        x->setRange(QDateTime::fromMSecsSinceEpoch(mitternacht(erster)),
-                    QDateTime::fromMSecsSinceEpoch(mitternacht(letzter + 1)));
-        x->setTickCount(std::min(letzter + 1 - erster, 5) + 1);
-    }
+    // Without answers yet, the last week up to today.
+    const std::vector<Tageswert>& verlauf = statistik_->verlauf;
+    const int letzter = verlauf.empty() ? lernzugang_.heute() : verlauf.back().tag;
+    const int erster = verlauf.empty() ? letzter - 6 : verlauf.front().tag;
+    x->setRange(QDateTime::fromMSecsSinceEpoch(mitternacht(erster)),
+                QDateTime::fromMSecsSinceEpoch(mitternacht(letzter + 1)));
+    x->setTickCount(std::min(letzter + 1 - erster, 5) + 1);
     auto* prozent = new QValueAxis();
     prozent->setRange(0, 100);
     prozent->setLabelFormat("%d %%");
