@@ -165,12 +165,15 @@ private:
     }
 
     // Each text of a window in the room its control gives it: a face wider than the one
-    // the templates were laid out with may clip a text or run it into the next line.
+    // the templates were laid out with may clip a text, run it into the next line or
+    // bring it up to the picture.
     void platzPruefen(const QWidget& fenster, const QString& name) {
         const auto* d = qobject_cast<const Dialog*>(&fenster);
         if (d == nullptr) {
             return;
         }
+        const auto* mitBild = qobject_cast<const Bildfenster*>(d);
+        const QRect bild = mitBild != nullptr ? mitBild->bildflaeche() : QRect();
         for (const QWidget* w : d->flaeche()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (w->isHidden()) {
                 continue;
@@ -191,6 +194,17 @@ private:
                     std::max(1, qRound(double(braucht.height()) / masse.lineSpacing()));
                 passt = braucht.width() <= platz.width() &&
                         zeilen <= std::max(1, platz.height() / masse.height());
+                // Beside the picture its letters, a bold capital's overhang included, keep
+                // their distance from it.
+                const QRect tinte = braucht.adjusted(
+                    std::min(0, text.isEmpty() ? 0 : masse.leftBearing(text.front())), 0, 0, 0);
+                const int a = bildabstand;
+                if (!bild.isEmpty() &&
+                    tinte.translated(b->pos()).adjusted(-a, 0, a, 0).intersects(bild)) {
+                    std::fprintf(stderr, "quorvia_fensterfotos: %s: \"%s\" steht zu nah am Bild\n",
+                                 qPrintable(name), qPrintable(text));
+                    ++fehler_;
+                }
             } else if (const auto* k = qobject_cast<const QPushButton*>(w)) {
                 text = k->text();
                 passt = breite(text) + 4 <= k->width();

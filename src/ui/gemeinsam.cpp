@@ -6,6 +6,7 @@
 #include "ui/plattform/anwendung.h"
 #include "ui/plattform/dienste.h"
 #include "ui/plattform/schriften.h"
+#include "ui/plattform/steuerelemente.h"
 #include "ui/plattform/text.h"
 #include "ui/quorviainfo.h"
 
@@ -177,6 +178,41 @@ void Bildfenster::bildLaden() {
         quorvia::bildLaden(QString::fromLatin1(bildangabe_.datei.data(), bildangabe_.datei.size()));
 }
 
+QRect Bildfenster::bildflaeche(int ppiX, int ppiY) const {
+    if (!bild_) {
+        return {};
+    }
+    return {bildRand, bildRand, himetrischZuPixel(bild_->groesse.width(), ppiX),
+            himetrischZuPixel(bild_->groesse.height(), ppiY)};
+}
+
+QRect Bildfenster::bildflaeche() const {
+    return bildflaeche(pixelProZollX(), pixelProZollY());
+}
+
+void Bildfenster::nebenDemBild(int id) {
+    auto* beschriftung = steuerelement<Beschriftung>(id);
+    const QRect bild = bildflaeche();
+    if (beschriftung == nullptr || bild.isEmpty() ||
+        !(beschriftung->ausrichtung() & Qt::AlignLeft)) {
+        return;
+    }
+    const QString text = beschriftung->text();
+    const QRect kasten = beschriftung->geometry();
+    const bool daneben = kasten.left() >= bild.left() && kasten.top() <= bild.bottom() &&
+                         kasten.bottom() >= bild.top();
+    if (text.isEmpty() || !daneben) {
+        return;
+    }
+    // A bold capital may reach left of its box (a negative bearing).
+    const int tinte = kasten.left() + beschriftung->contentsRect().left() +
+                      QFontMetrics(beschriftung->font()).leftBearing(text.front());
+    const int fehlt = bild.right() + 1 + bildabstand - tinte;
+    if (fehlt > 0) {
+        beschriftung->move(kasten.left() + fehlt, kasten.top());
+    }
+}
+
 bool Bildfenster::gemeinsamerBefehl(int id) {
     if (id == 0) {
         return false;
@@ -222,8 +258,7 @@ void Bildfenster::fensterZeichnen(QPainter& maler) {
         const QPaintDevice* geraet = maler.device();
         const int ppiX = geraet != nullptr ? geraet->logicalDpiX() : pixelProZollX();
         const int ppiY = geraet != nullptr ? geraet->logicalDpiY() : pixelProZollY();
-        const QRect ziel(bildRand, bildRand, himetrischZuPixel(bild_->groesse.width(), ppiX),
-                         himetrischZuPixel(bild_->groesse.height(), ppiY));
+        const QRect ziel = bildflaeche(ppiX, ppiY);
         // The scale of the pixels really painted: a window's backing store, or the image a
         // window is rendered into.
         const QPaintDevice* pixel =

@@ -75,6 +75,8 @@ inline constexpr Bildangabe kleinesBild{
 
 // The client pixel of the picture's upper left corner.
 inline constexpr int bildRand = 20;
+// The least room, in pixels, between the picture and the first letter of a text beside it.
+inline constexpr int bildabstand = 6;
 
 // ---------------------------------------------------------------------------------------
 // The shared commands
@@ -151,6 +153,8 @@ public:
     bool hatBild() const { return bild_.has_value(); }
     const std::optional<Bild>& bild() const { return bild_; }
     bool bildfehlerGezeigt() const { return bildfehlerGezeigt_; }
+    // The client rectangle the picture takes at the window's resolution; empty without one.
+    QRect bildflaeche() const;
 
     // The icon shown while the minimised window is dragged.
     QIcon ziehSymbol() const;
@@ -161,6 +165,11 @@ protected:
     void bildLaden();
     // Replaces the loaded picture (tests, or a window that builds its own).
     void bildSetzen(std::optional<Bild> bild) { bild_ = std::move(bild); }
+    // Moves the left-aligned label id right of the picture just so far that its first
+    // letter keeps bildabstand pixels from it. The layout leaves a few pixels there at the
+    // narrow unit of Arial-like faces, which a heading set larger and bold overruns.
+    // Call it once the picture is loaded and the label has its font.
+    void nebenDemBild(int id);
 
     // The shared commands; other ids go on to the dialog's own handling.
     void befehl(int id) override;
@@ -174,6 +183,7 @@ protected:
 
 private:
     void bildfehlerMelden();
+    QRect bildflaeche(int ppiX, int ppiY) const;
 
     Bildangabe bildangabe_;
     GemeinsameBefehle befehle_;

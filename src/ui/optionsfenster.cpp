@@ -133,6 +133,7 @@ void Optionsfenster::oeffnen() {
     kopf.gewicht = fettGewicht;
     kopf.hoehe = punkteZuHoehe(13, pixelProZollY());
     setzeSchrift(ueberschriftId, kopf);
+    nebenDemBild(ueberschriftId);
 
     inhaltOeffnen();
     if (menue_ != nullptr) {

@@ -53,9 +53,11 @@ Dialogvorlage testvorlage() {
 // A window of the shared kind that loads its picture when it opens, as every real one does.
 class Testfenster : public Bildfenster {
 public:
-    explicit Testfenster(Bildangabe bild, GemeinsameBefehle befehle = hauptmenueBefehle)
-        : Bildfenster(testvorlage(), bild, befehle) {}
+    explicit Testfenster(Bildangabe bild, GemeinsameBefehle befehle = hauptmenueBefehle,
+                         const Dialogvorlage& vorlage = testvorlage())
+        : Bildfenster(vorlage, bild, befehle) {}
     using Bildfenster::bildSetzen;
+    using Bildfenster::nebenDemBild;
 
 protected:
     void oeffnen() override { bildLaden(); }
@@ -192,6 +194,74 @@ TEST(FensterZeichnen, DrawsThePictureBesideItWithTwiceThePixelsAtHighScales) {
         fenster.flaeche()->render(&ziel);
         // Inside the picture, which covers client pixels 20 to 29 by 20 to 27.
         EXPECT_EQ(ziel.pixelColor(qRound(25 * f.skala), qRound(24 * f.skala)), *f.farbe);
+    }
+}
+
+// A bold heading beside the picture is moved just far enough that its first letter keeps
+// its distance; labels clear of the picture, below it, not left-aligned, or in a window
+// without its picture stay where the template puts them. Checked on the drawn pixels.
+TEST(FensterZeichnen, AHeadingBesideThePictureKeepsItsDistance) {
+    const Dialogeinheiten e = dialogeinheitenVon(dialogschrift());
+    const int anDerKante = (bildRand + 10) * 4 / e.x; // the picture is 10 pixels wide
+    struct Fall {
+        const char* name;
+        int x, y;
+        const char* ausrichtung;
+        bool mitBild, verschoben;
+    };
+    const Fall faelle[] = {
+        {"AnDerKante", anDerKante, 2, "links", true, true},
+        {"OhneAusrichtung", anDerKante, 2, "", true, true},
+        {"WeitGenug", anDerKante + 8, 2, "links", true, false},
+        {"UnterDemBild", anDerKante, 30, "links", true, false},
+        {"Zentriert", anDerKante, 2, "mitte", true, false},
+        {"OhneBild", anDerKante, 2, "links", false, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Arbeitsordner ordner;
+        if (f.mitBild) {
+            schreiben(ordner, QStringLiteral("Bilder/Bustixkl.gif"), test::rotesGif());
+        }
+        DiensteEingesetzt antworten;
+        Testfenster fenster(kleinesBild, hauptmenueBefehle,
+                            dialogvorlageLesen(QStringLiteral("dialog 160 120 \"T\"\n"
+                                                              "text 7 %1 %2 60 14 \"Wörter\" %3\n")
+                                                   .arg(f.x)
+                                                   .arg(f.y)
+                                                   .arg(QLatin1String(f.ausrichtung)),
+                                               QStringLiteral("test")));
+        fenster.vorbereiten();
+        Schriftbeschreibung kopf = fenster.schrift(7);
+        kopf.gewicht = fettGewicht;
+        kopf.hoehe = punkteZuHoehe(13, fenster.flaeche()->logicalDpiY());
+        fenster.setzeSchrift(7, kopf);
+        QWidget* text = fenster.steuerelement(7);
+        const QRect vorher = text->geometry();
+        fenster.nebenDemBild(7);
+        if (!f.verschoben) {
+            EXPECT_EQ(text->geometry(), vorher);
+            continue;
+        }
+        EXPECT_EQ(text->y(), vorher.y());
+        const QImage bild = fenster.flaeche()->grab().toImage();
+        const QColor grund = bild.pixelColor(bild.width() - 1, bild.height() - 1);
+        const auto tinteInSpalte = [&](int x) {
+            for (int y = text->y(); y <= text->geometry().bottom(); ++y) {
+                if (bild.pixelColor(x, y) != grund) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const int rechts = fenster.bildflaeche().right();
+        for (int x = rechts + 1; x <= rechts + bildabstand; ++x) {
+            EXPECT_FALSE(tinteInSpalte(x)) << "ink in column " << x;
+        }
+        // No farther than needed: the letter begins within two pixels of the distance.
+        EXPECT_TRUE(tinteInSpalte(rechts + bildabstand + 1) ||
+                    tinteInSpalte(rechts + bildabstand + 2) ||
+                    tinteInSpalte(rechts + bildabstand + 3));
     }
 }
 
