@@ -10,8 +10,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDate>
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QPalette>
@@ -52,6 +50,24 @@ QChart* geleert(QChartView& ansicht) {
         delete achse; // removed axes are the caller's to delete
     }
     return chart;
+}
+
+// A count axis from 0 in four equal sections of a whole step of 1, 2 or 5 times a power of
+// ten: every tick is a whole number, and the lines fall on those of the 0-100 % axis.
+void zaehlachseSetzen(QValueAxis& achse, int meiste) {
+    constexpr int abschnitte = 4;
+    long long schritt = 1;
+    for (long long zehner = 1; schritt * abschnitte < meiste; zehner *= 10) {
+        for (const long long faktor : {1, 2, 5}) {
+            schritt = faktor * zehner;
+            if (schritt * abschnitte >= meiste) {
+                break;
+            }
+        }
+    }
+    achse.setRange(0, static_cast<qreal>(schritt * abschnitte));
+    achse.setTickCount(abschnitte + 1);
+    achse.setLabelFormat("%d");
 }
 
 } // namespace
@@ -209,8 +225,12 @@ void Statistikfenster::lektionenZeichnen() {
         x->append(QString::fromStdString(Lektionstabelle::lektionstext(l)), l - 1);
     }
     x->setTitleText(QStringLiteral("Lektion"));
+    int hoechster = 1;
+    for (const Lektionsbalken& b : statistik_->lektionen) {
+        hoechster = std::max(hoechster, b.nieGefragt + b.lernend + b.sicher + b.nichtGewusst);
+    }
     auto* y = new QValueAxis();
-    y->setLabelFormat("%d");
+    zaehlachseSetzen(*y, hoechster);
     y->setTitleText(QStringLiteral("Anzahl"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -225,38 +245,36 @@ void Statistikfenster::verlaufZeichnen() {
     quote->setName(QStringLiteral("richtig in %"));
     auto* antworten = new QLineSeries();
     antworten->setName(QStringLiteral("Antworten"));
-    // An empty record still shows a readable axis: whole answers up to 4.
-    int meiste = 4;
-    // Each day's point at its noon in the pupil's own time, the ticks on midnights.
-    const auto mitternacht = [](int tag) {
-        return QDate(1970, 1, 1).addDays(tag).startOfDay().toMSecsSinceEpoch();
-    };
-    for (const Tageswert& t : statistik_->verlauf) {
-        const auto mittag = static_cast<qreal>(mitternacht(t.tag) + 43'200'000LL);
-        quote->append(mittag, 100.0 * t.richtig / std::max(1, t.antworten));
-        antworten->append(mittag, t.antworten);
+    // At least the last week up to today, so that one day of answers, or none, still
+    // shows as days. The axis counts days from the first shown one; each day's point sits
+    // at its noon, and the dates are labelled on midnights, at most five of them.
+    const std::vector<Tageswert>& verlauf = statistik_->verlauf;
+    const int letzter = verlauf.empty() ? lernzugang_.heute() : verlauf.back().tag;
+    const int erster = std::min(letzter - 6, verlauf.empty() ? letzter : verlauf.front().tag);
+    int meiste = 1;
+    for (const Tageswert& t : verlauf) {
+        quote->append(t.tag - erster + 0.5, 100.0 * t.richtig / std::max(1, t.antworten));
+        antworten->append(t.tag - erster + 0.5, t.antworten);
         meiste = std::max(meiste, t.antworten);
     }
     quote->setPointsVisible(true);
     antworten->setPointsVisible(true);
     chart->addSeries(quote);
     chart->addSeries(antworten);
-    auto* x = new QDateTimeAxis();
-    x->setFormat(QStringLiteral("dd.MM."));
-    // Without answers yet, the last week up to today.
-    const std::vector<Tageswert>& verlauf = statistik_->verlauf;
-    const int letzter = verlauf.empty() ? lernzugang_.heute() : verlauf.back().tag;
-    const int erster = verlauf.empty() ? letzter - 6 : verlauf.front().tag;
-    x->setRange(QDateTime::fromMSecsSinceEpoch(mitternacht(erster)),
-                QDateTime::fromMSecsSinceEpoch(mitternacht(letzter + 1)));
-    x->setTickCount(std::min(letzter + 1 - erster, 5) + 1);
+    const int tage = letzter + 1 - erster;
+    auto* x = new QCategoryAxis();
+    x->setRange(0, tage);
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int abstand = (tage + 3) / 4;
+    for (int t = 0; t <= tage; t += abstand) {
+        x->append(QDate(1970, 1, 1).addDays(erster + t).toString(QStringLiteral("dd.MM.")), t);
+    }
     auto* prozent = new QValueAxis();
     prozent->setRange(0, 100);
+    prozent->setTickCount(5);
     prozent->setLabelFormat("%d %%");
     auto* anzahl = new QValueAxis();
-    anzahl->setRange(0, meiste);
-    anzahl->applyNiceNumbers();
-    anzahl->setLabelFormat("%d");
+    zaehlachseSetzen(*anzahl, meiste);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(prozent, Qt::AlignLeft);
     chart->addAxis(anzahl, Qt::AlignRight);

@@ -18,8 +18,14 @@
 #include "ui/statistikfenster.h"
 #include "ui/testplanfenster.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -476,6 +482,31 @@ TEST_F(Lernstandlauf, TheNextDayAsksWhatTheScheduleMakesDue) {
     EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE quelle = 3"), 10);
 }
 
+// Count axes tick on whole numbers from 0, the two axes of the daily chart on the same
+// lines, and the days show at least a week.
+void achsenPruefen(const Statistikfenster& fenster) {
+    const QList<QChartView*> ansichten = fenster.findChildren<QChartView*>();
+    ASSERT_EQ(ansichten.size(), 2);
+    for (const QChartView* ansicht : ansichten) {
+        std::set<int> tickzahlen;
+        for (const QAbstractAxis* achse : ansicht->chart()->axes(Qt::Vertical)) {
+            const auto* werte = qobject_cast<const QValueAxis*>(achse);
+            ASSERT_NE(werte, nullptr);
+            const double schritt = (werte->max() - werte->min()) / (werte->tickCount() - 1);
+            EXPECT_EQ(werte->min(), 0);
+            EXPECT_GE(schritt, 1);
+            EXPECT_EQ(schritt, std::floor(schritt))
+                << "ticks " << werte->tickCount() << " to " << werte->max();
+            tickzahlen.insert(werte->tickCount());
+        }
+        EXPECT_EQ(tickzahlen.size(), 1u);
+    }
+    const auto* tage = qobject_cast<const QCategoryAxis*>(
+        ansichten.back()->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(tage, nullptr);
+    EXPECT_GE(tage->max() - tage->min(), 7);
+}
+
 TEST_F(Lernstandlauf, TheStatisticsShowWhatTheLogHolds) {
     amTag(0);
     Statistik woerter;
@@ -494,6 +525,7 @@ TEST_F(Lernstandlauf, TheStatisticsShowWhatTheLogHolds) {
             EXPECT_EQ(s->titel(), "Quorvia 2003 - Statistik");
             woerter = s->statistik().value_or(Statistik{});
             fehlerzeilen = s->zeilenAnzahl(statistikIds::fehlerliste);
+            achsenPruefen(*s);
             t::klicken(*s, statistikIds::stammformen);
             stammformen = s->statistik().value_or(Statistik{}).lektionen[0];
             t::taste(*s, Qt::Key_Escape);
