@@ -5,7 +5,7 @@
 # summary, the about box and the help viewer. Each window is taken at scale 1 and 2, on a
 # light and a dark desktop, and in three sans faces standing in for the dialog font
 # (DejaVu Sans, Liberation Sans, Nimbus Sans), one folder per combination; texts that do
-# not fit their control are reported on the way.
+# not fit their control or stand too near the picture are reported on the way.
 #
 #   tools/screenshots.sh [BUILD_DIR] [TARGET_DIR]
 #
