@@ -15,7 +15,7 @@ programm_pakete=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translat
 # package need besides.
 test_pakete=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick librsvg2-bin
              libssl-dev clang libclang-rt-14-dev dpkg-dev lintian appstream poppler-utils
-             fonts-liberation fonts-urw-base35 at-spi2-core python3-pyatspi)
+             fonts-liberation fonts-urw-base35 at-spi2-core dbus-daemon python3-pyatspi)
 
 installieren() {
     local fehlend=() p sudo=""
