@@ -72,7 +72,7 @@ Lernposten fortschreiben(const std::optional<Lernposten>& vorher, int tag, bool 
 
 using Zustandstabelle = std::map<Schluessel, Lernposten>;
 
-enum class Lernzustand { NieGefragt, Lernend, Sicher };
+enum class Lernzustand { Lernend, Sicher };
 inline constexpr double sicherAb = 0.9;
 
 struct Tageswert {

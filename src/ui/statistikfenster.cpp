@@ -107,7 +107,7 @@ std::optional<Statistik> statistikBerechnen(Lernstand& lernstand, Richtung richt
                 continue;
             }
             const auto it = zustaende->find(Schluessel{richtung, e.lateinisch, e.deutsch});
-            if (it == zustaende->end() || it->second == Lernzustand::NieGefragt) {
+            if (it == zustaende->end()) {
                 ++balken.nieGefragt;
             } else {
                 ++(it->second == Lernzustand::Sicher ? balken.sicher : balken.lernend);
@@ -152,10 +152,10 @@ QChartView* Statistikfenster::diagrammIn(int rahmen) {
     const int rand = einheiten().pixelY(10);
     ansicht->setGeometry(r->rect().adjusted(rand / 2, rand, -rand / 2, -rand / 2));
     ansicht->setRenderHint(QPainter::Antialiasing);
-    ansicht->setChart(new QChart());
     // Readable on light and dark desktops alike: the chart follows the window's palette.
-    const bool dunkel = palette().color(QPalette::Window).lightness() < 128;
-    ansicht->chart()->setTheme(dunkel ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    ansicht->chart()->setTheme(istDunkel(palette().color(QPalette::Window))
+                                   ? QChart::ChartThemeDark
+                                   : QChart::ChartThemeLight);
     ansicht->chart()->setBackgroundVisible(false);
     ansicht->chart()->layout()->setContentsMargins(0, 0, 0, 0);
     ansicht->chart()->setMargins(QMargins(2, 2, 2, 2));
@@ -163,7 +163,6 @@ QChartView* Statistikfenster::diagrammIn(int rahmen) {
 }
 
 void Statistikfenster::zeigen(Richtung richtung) {
-    richtung_ = richtung;
     const std::size_t k = kursIndex(richtung);
     if (!kurse_[k]) {
         const Kursart art = kursartVon(richtung);
@@ -172,16 +171,16 @@ void Statistikfenster::zeigen(Richtung richtung) {
         liste.fuerBereichLaden();
         nichtGewusst_[k].emplace(liste.liste());
     }
-    statistik_.reset();
+    std::optional<Statistik> berechnet;
     if (lernzugang_.lernstand != nullptr) {
-        statistik_ = statistikBerechnen(*lernzugang_.lernstand, richtung, lernzugang_.heute(),
-                                        *kurse_[k], *nichtGewusst_[k]);
+        berechnet = statistikBerechnen(*lernzugang_.lernstand, richtung, lernzugang_.heute(),
+                                       *kurse_[k], *nichtGewusst_[k]);
     }
-    if (!statistik_) {
+    statistik_ = berechnet.value_or(Statistik{}); // unreadable: empty charts and list
+    if (!berechnet) {
         setzeText(faellig, lernstandNichtLesbarMeldung);
-        statistik_.emplace(); // empty charts and list
     } else {
-        const auto& f = statistik_->faellig;
+        const auto& f = statistik_.faellig;
         std::string zeile = "F\xE4llig heute: " + std::to_string(f[0]) +
                             "; in den n\xE4"
                             "chsten 7 Tagen:";
@@ -206,7 +205,7 @@ void Statistikfenster::lektionenZeichnen() {
         reihe->append(saetze[i]);
     }
     for (int l = 1; l <= Lektionstabelle::anzahlLektionen; ++l) {
-        const Lektionsbalken& b = statistik_->lektionen[static_cast<std::size_t>(l - 1)];
+        const Lektionsbalken& b = statistik_.lektionen[static_cast<std::size_t>(l - 1)];
         *saetze[0] << b.nieGefragt;
         *saetze[1] << b.lernend;
         *saetze[2] << b.sicher;
@@ -226,7 +225,7 @@ void Statistikfenster::lektionenZeichnen() {
     }
     x->setTitleText(QStringLiteral("Lektion"));
     int hoechster = 1;
-    for (const Lektionsbalken& b : statistik_->lektionen) {
+    for (const Lektionsbalken& b : statistik_.lektionen) {
         hoechster = std::max(hoechster, b.nieGefragt + b.lernend + b.sicher + b.nichtGewusst);
     }
     auto* y = new QValueAxis();
@@ -248,7 +247,7 @@ void Statistikfenster::verlaufZeichnen() {
     // At least the last week up to today, so that one day of answers, or none, still
     // shows as days. The axis counts days from the first shown one; each day's point sits
     // at its noon, and the dates are labelled on midnights, at most five of them.
-    const std::vector<Tageswert>& verlauf = statistik_->verlauf;
+    const std::vector<Tageswert>& verlauf = statistik_.verlauf;
     const int letzter = verlauf.empty() ? lernzugang_.heute() : verlauf.back().tag;
     const int erster = std::min(letzter - 6, verlauf.empty() ? letzter : verlauf.front().tag);
     int meiste = 1;
@@ -290,7 +289,7 @@ void Statistikfenster::fehlerZeigen() {
         liste->clear();
     }
     int zeile = 0;
-    for (const Fehlerposten& f : statistik_->fehler) {
+    for (const Fehlerposten& f : statistik_.fehler) {
         const std::string falsch = std::to_string(f.falsch);
         zeileEinfuegen(
             fehlerliste, zeile++,

@@ -6,6 +6,7 @@
 // wrong. Modal; "&Schließen" and Escape close it.
 
 #include "data/eintragsliste.h"
+#include "data/lektionstabelle.h"
 #include "query/abfrageprotokoll.h"
 #include "ui/plattform/dialog.h"
 
@@ -38,7 +39,7 @@ struct Lektionsbalken {
 };
 
 struct Statistik {
-    std::array<Lektionsbalken, 50> lektionen{};
+    std::array<Lektionsbalken, Lektionstabelle::anzahlLektionen> lektionen{};
     std::array<int, 8> faellig{}; // today (overdue included), then each of the next 7 days
     std::vector<Tageswert> verlauf;
     std::vector<Fehlerposten> fehler;
@@ -55,9 +56,8 @@ class Statistikfenster : public Dialog {
 public:
     explicit Statistikfenster(Lernzugang lernzugang, QWidget* eltern = nullptr);
 
-    Richtung richtung() const { return richtung_; }
-    // What the window shows now; empty when the record could not be read.
-    const std::optional<Statistik>& statistik() const { return statistik_; }
+    // What the window shows now; all empty when the record could not be read.
+    const Statistik& statistik() const { return statistik_; }
 
 protected:
     void oeffnen() override;
@@ -71,8 +71,7 @@ private:
     QChartView* diagrammIn(int rahmen);
 
     Lernzugang lernzugang_;
-    Richtung richtung_ = Richtung::DeutschLatein;
-    std::optional<Statistik> statistik_;
+    Statistik statistik_;
     std::array<std::optional<Eintragsliste>, 2> kurse_;        // words, principal parts
     std::array<std::optional<Eintragsliste>, 2> nichtGewusst_; // the same
     QChartView* lektionenDiagramm_ = nullptr;
