@@ -4,6 +4,8 @@
 #include "ui/plattform/dialog.h"
 
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include <QApplication>
 #include <QFileInfo>
@@ -40,7 +42,8 @@ void farbenAnpassen(QTextBrowser& browser) {
         return;
     }
     QTextDocument& dokument = *browser.document();
-    QTextCursor cursor(&dokument);
+    // Gathered first: setting a format can merge fragments under a running iterator.
+    std::vector<std::tuple<int, int, QTextCharFormat>> aenderungen;
     for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
         for (auto teil = block.begin(); !teil.atEnd(); ++teil) {
             const QTextFragment stueck = teil.fragment();
@@ -53,10 +56,14 @@ void farbenAnpassen(QTextBrowser& browser) {
                 format.setForeground(lesbareFarbe(format.foreground().color(), seite));
             }
             format.clearBackground();
-            cursor.setPosition(stueck.position());
-            cursor.setPosition(stueck.position() + stueck.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(format);
+            aenderungen.emplace_back(stueck.position(), stueck.length(), format);
         }
+    }
+    QTextCursor cursor(&dokument);
+    for (const auto& [anfang, laenge, format] : aenderungen) {
+        cursor.setPosition(anfang);
+        cursor.setPosition(anfang + laenge, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
     }
     for (QTextFrame* rahmen : dokument.rootFrame()->childFrames()) {
         auto* tabelle = qobject_cast<QTextTable*>(rahmen);
@@ -90,7 +97,6 @@ Hilfefenster::Hilfefenster() : QWidget(nullptr, Qt::Window) {
     browser_->setOpenLinks(true);
     // Links out of the help file (none in ours) go to the browser, not into the viewer.
     browser_->setOpenExternalLinks(true);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { farbenAnpassen(*browser_); });
 
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(inhalt);
@@ -192,6 +198,7 @@ bool Hilfefenster::laden(const QString& datei) {
         // The file vanished or could not be read between the check and the load.
         return false;
     }
+    farbenAnpassen(*browser_);
     datei_ = info.absoluteFilePath();
     inhaltZeigen();
     return true;
