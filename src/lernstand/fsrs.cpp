@@ -11,7 +11,8 @@ constexpr std::array<double, 21> w{0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.833
                                    0.001,  1.8722, 0.1666, 0.796,  1.4835, 0.0614, 0.2629,
                                    1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542};
 constexpr double decay = -w[20];
-const double factor = std::pow(zielBehalten, 1.0 / decay) - 1.0;
+// The forgetting curve passes 0.9 at t = S by definition, whatever retention is aimed at.
+const double factor = std::pow(0.9, 1.0 / decay) - 1.0;
 
 constexpr double mindestStabilitaet = 0.001;
 constexpr int gut = 3;
@@ -26,11 +27,12 @@ double begrenzt(double d) {
     return std::clamp(d, 1.0, 10.0);
 }
 
-} // namespace
-
+// Retrievability `tage` days after a review that left stability `stabilitaet`.
 double abrufwahrscheinlichkeit(double stabilitaet, double tage) {
     return std::pow(1.0 + factor * tage / stabilitaet, decay);
 }
+
+} // namespace
 
 double abrufwahrscheinlichkeit(const Gedaechtnis& g, int tag) {
     return abrufwahrscheinlichkeit(g.stabilitaet, std::max(0, tag - g.letzterTag));

@@ -22,8 +22,6 @@ struct Gedaechtnis {
     bool operator==(const Gedaechtnis&) const = default;
 };
 
-// Retrievability `tage` days after a review that left stability `stabilitaet`.
-double abrufwahrscheinlichkeit(double stabilitaet, double tage);
 // Retrievability of the item on `tag` (at least the day of its last review).
 double abrufwahrscheinlichkeit(const Gedaechtnis& g, int tag);
 

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace quorvia {
 
@@ -141,22 +142,26 @@ Lernstand::Lernstand(const std::filesystem::path& datei) {
         return;
     }
     // Not ours, broken or newer: keep it for whoever can read it, start afresh.
+    // The file and its journals move together or not at all: a journal left beside would
+    // be replayed into the fresh file, a file moved without it would lose what it holds.
     const auto ziel = freierPlatz(datei);
-    std::error_code f;
-    std::filesystem::rename(datei, ziel, f);
-    if (f) {
-        return;
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> bewegt;
+    for (const auto* endung : {"", "-wal", "-shm"}) {
+        const auto von = mitEndung(datei, endung);
+        std::error_code f;
+        if (*endung != '\0' && !std::filesystem::exists(von, f)) {
+            continue;
+        }
+        std::filesystem::rename(von, mitEndung(ziel, endung), f);
+        if (f) {
+            for (auto it = bewegt.rbegin(); it != bewegt.rend(); ++it) {
+                std::filesystem::rename(it->second, it->first, f);
+            }
+            return;
+        }
+        bewegt.emplace_back(von, mitEndung(ziel, endung));
     }
     beiseite_ = ziel;
-    // A journal left beside would be replayed into the fresh file; it goes with its file.
-    for (const auto* endung : {"-wal", "-shm"}) {
-        if (std::filesystem::exists(mitEndung(datei, endung), f)) {
-            std::filesystem::rename(mitEndung(datei, endung), mitEndung(ziel, endung), f);
-            if (f) {
-                return;
-            }
-        }
-    }
     try {
         verbinden(datei);
         oeffnung_ = Oeffnung::Erneuert;

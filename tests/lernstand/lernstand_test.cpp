@@ -84,6 +84,24 @@ TEST(Lernstand, UnlesbareDateiWirdBeiseitegelegt) {
     }
 }
 
+// A journal that cannot follow its file leaves both where they were: the fresh record
+// would replay it, and the put-aside one would lose it.
+TEST(Lernstand, UnlesbareDateiBleibtMitIhremJournalOderGehtGanz) {
+    Lernordner o;
+    const auto shm = o.ordner / "Lernstand.sqlite-shm";
+    dateiSchreiben(o.datei, std::string(5000, '\x5a'));
+    dateiSchreiben(shm, "journal");
+    // The journal's place beside the put-aside name is taken by a folder that is not empty.
+    std::filesystem::create_directories(o.ordner / "Lernstand.sqlite.defekt-shm" / "belegt");
+    {
+        Lernstand l(o.datei);
+        EXPECT_EQ(l.oeffnung(), Lernstand::Oeffnung::NichtVerfuegbar);
+    }
+    EXPECT_EQ(dateiLesen(o.datei), std::string(5000, '\x5a'));
+    EXPECT_EQ(dateiLesen(shm), "journal");
+    EXPECT_FALSE(std::filesystem::exists(o.ordner / "Lernstand.sqlite.defekt"));
+}
+
 TEST(Lernstand, ZustandGleichNachgespieltemProtokoll) {
     Lernordner o;
     Lernstand l(o.datei);
@@ -234,7 +252,8 @@ TEST(Lernstand, NeuAngelegtUndWiederGeoeffnet) {
 TEST(Lernstand, TagnummerNachOrtszeit) {
     const char* alt = std::getenv("TZ");
     const std::string altTz = alt ? alt : "";
-    ::setenv("TZ", "Europe/Berlin", 1);
+    // Central European time as a POSIX rule: no time zone database needed.
+    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
     ::tzset();
     const struct {
         std::int64_t zeit;
