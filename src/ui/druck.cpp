@@ -200,8 +200,7 @@ int dokumentMalen(QPagedPaintDevice& geraet, const Druckdokument& dokument) {
         seiteMalen(maler, satz, dokument.teile[seite.teil], seite, hoehen[seite.teil], datum,
                    QStringLiteral("Seite %1 von %2").arg(k + 1).arg(anzahl));
     }
-    maler.end();
-    return anzahl;
+    return maler.end() ? anzahl : 0;
 }
 
 bool alsPdfSpeichern(const QString& pfad, const Druckdokument& dokument) {

@@ -82,11 +82,9 @@ void Listenansicht::nichtGewusstFuellen(const Eintragsliste& kurs) {
 
 bool Listenansicht::eigenerBefehl(int id) {
     switch (id) {
-    case druckBefehle::drucken: {
-        const Druckdokument dokument = listendokument();
-        drucken(this, [&dokument](QPrinter& drucker) { dokumentMalen(drucker, dokument); });
+    case druckBefehle::drucken:
+        druckenUndMelden(listendokument());
         return true;
-    }
     case druckBefehle::pdf:
         pdfSpeichern();
         return true;
@@ -145,15 +143,22 @@ void Listenansicht::testblattDrucken() {
     if (frage.ausfuehren() != okId || !frage.wahl()) {
         return;
     }
-    // The range as the title names it: "Lektion 03 bis Lektion 05", "nicht gewusste Wörter".
-    const QString bereich =
-        alsQString(titel()).mid(static_cast<qsizetype>(zeile().titel.size())).section(" - ", 1);
-    const Druckdokument dokument =
-        testblattDokument(zeilen,
-                          {zeile().kurs, bereich, alsQString(zeile().spalten.spalte1),
-                           alsQString(zeile().spalten.spalte2)},
-                          *frage.wahl(), zufall_, QDate::currentDate());
-    drucken(this, [&dokument](QPrinter& drucker) { dokumentMalen(drucker, dokument); });
+    const Druckdokument dokument = testblattDokument(zeilen,
+                                                     {zeile().kurs, alsQString(bereichstext()),
+                                                      alsQString(zeile().spalten.spalte1),
+                                                      alsQString(zeile().spalten.spalte2)},
+                                                     *frage.wahl(), zufall_, QDate::currentDate());
+    druckenUndMelden(dokument);
+}
+
+void Listenansicht::druckenUndMelden(const Druckdokument& dokument) {
+    const auto malen = [&dokument](QPrinter& drucker) {
+        return dokumentMalen(drucker, dokument) > 0;
+    };
+    if (drucken(this, malen) == Druckergebnis::Fehlgeschlagen) {
+        dialogdienste().meldung(this, QStringLiteral("Das Dokument konnte nicht gedruckt werden."),
+                                Meldungssymbol::Stop);
+    }
 }
 
 } // namespace quorvia

@@ -50,6 +50,8 @@ private:
     // The rows under the window's title.
     Druckdokument listendokument() const;
     void pdfSpeichern();
+    // Prints through the print dialog; a print that failed is reported, a cancel is not.
+    void druckenUndMelden(const Druckdokument& dokument);
     void testblattDrucken();
 
     std::mt19937 zufall_{std::random_device{}()};

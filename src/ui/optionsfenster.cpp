@@ -12,6 +12,9 @@ namespace quorvia {
 
 namespace {
 
+// Between a window's title and its range.
+constexpr std::string_view trenner = " - ";
+
 constexpr int ueberschriftId = 1017;
 
 } // namespace
@@ -113,12 +116,20 @@ void Optionsfenster::zurueckSetzen() {
     }
 }
 
-void Optionsfenster::oeffnen() {
-    std::string titel(zeile_.titel);
+std::string Optionsfenster::bereichstext() const {
     if (zeile_.quelle == Abfragequelle::Bereich) {
-        titel += " - Lektion " + von_ + " bis Lektion " + bis_;
-    } else {
-        titel += zeile_.titelNichtGewusst;
+        return "Lektion " + von_ + " bis Lektion " + bis_;
+    }
+    std::string_view rest = zeile_.titelNichtGewusst;
+    if (rest.starts_with(trenner)) {
+        rest.remove_prefix(trenner.size());
+    }
+    return std::string(rest);
+}
+
+void Optionsfenster::oeffnen() {
+    std::string titel = std::string(zeile_.titel) + std::string(trenner) + bereichstext();
+    if (zeile_.quelle != Abfragequelle::Bereich) {
         if (!listeGeladen_) {
             ladenUndPruefen(); // the menu normally did this before; an empty list shows nothing
         }

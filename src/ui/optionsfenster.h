@@ -90,6 +90,9 @@ public:
     Optionsfenster(const Optionszeile& zeile, QWidget* eltern, Lernzugang lernzugang = {});
 
     const Optionszeile& zeile() const { return zeile_; }
+    // What the window holds as its title names it: "Lektion 03 bis Lektion 05", "nicht
+    // gewusste Wörter", "Vokabeltest am " (the date follows in the title).
+    std::string bereichstext() const;
 
     // Lesson-range windows: the item numbers and the lesson texts from the main menu.
     void bereichSetzen(int erste, int letzte, std::string von, std::string bis);

@@ -125,15 +125,14 @@ public:
     }
 
     // The print dialog prints into the PDF file druckziel; without one it is cancelled.
-    bool drucken(QWidget*, const std::function<void(QPrinter&)>& malen) override {
+    Druckergebnis drucken(QWidget*, const std::function<bool(QPrinter&)>& malen) override {
         if (druckziel.isEmpty()) {
-            return false;
+            return Druckergebnis::Abgebrochen;
         }
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(druckziel);
-        malen(drucker);
-        return true;
+        return malen(drucker) ? Druckergebnis::Gedruckt : Druckergebnis::Fehlgeschlagen;
     }
     std::optional<QString> speichernUnter(QWidget*, const QString& vorschlag,
                                           const QString&) override {

@@ -266,18 +266,37 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.klasse) + "_" + std::to_string(info.index);
     });
 
-// A PDF that cannot be written says so with its path; a cancelled chooser says nothing.
+// A PDF that cannot be written says so with its path, a print that fails says so too; a
+// cancelled chooser or print dialog says nothing.
 TEST_F(DruckTest, UnschreibbaresPdfMeldetSichAbbruchNicht) {
     auto f = ansichtFuer("Option11");
     oeffnen(*f);
-    dienste->dateien.push_back(pfad("fehlt/liste.pdf"));
-    test::menue(*f, druckBefehle::pdf);
-    ASSERT_EQ(dienste->meldungen.size(), 1u);
-    EXPECT_TRUE(dienste->meldungen[0].text.contains(QStringLiteral("fehlt/liste.pdf")));
-    EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Stop);
-    dienste->dateien.push_back({}); // cancelled: nothing written, nothing said
-    test::menue(*f, druckBefehle::pdf);
-    EXPECT_EQ(dienste->meldungen.size(), 1u);
+    const QString unschreibbar = pfad("fehlt/liste.pdf");
+    const struct {
+        int befehl;
+        QString ziel; // empty: cancelled
+        QString meldung;
+    } faelle[] = {
+        {druckBefehle::pdf, unschreibbar, unschreibbar},
+        {druckBefehle::pdf, {}, {}},
+        {druckBefehle::drucken, unschreibbar, QStringLiteral("nicht gedruckt")},
+        {druckBefehle::drucken, {}, {}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.befehl);
+        dienste->meldungen.clear();
+        dienste->dateien.push_back(fall.ziel);
+        dienste->druckziel = fall.ziel;
+        test::menue(*f, fall.befehl);
+        dienste->dateien.clear();
+        if (fall.meldung.isEmpty()) {
+            EXPECT_TRUE(dienste->meldungen.empty());
+            continue;
+        }
+        ASSERT_EQ(dienste->meldungen.size(), 1u);
+        EXPECT_TRUE(dienste->meldungen[0].text.contains(fall.meldung));
+        EXPECT_EQ(dienste->meldungen[0].symbol, Meldungssymbol::Stop);
+    }
 }
 
 struct Testblattfall {

@@ -43,21 +43,28 @@ std::optional<Farbe> QtDialogdienste::farbeWaehlen(QWidget* besitzer, Farbe star
     return alsFarbe(wahl.selectedColor());
 }
 
-bool Dialogdienste::drucken(QWidget*, const std::function<void(QPrinter&)>&) {
-    return false;
+Druckergebnis Dialogdienste::drucken(QWidget*, const std::function<bool(QPrinter&)>&) {
+    return Druckergebnis::Abgebrochen;
 }
 
 std::optional<QString> Dialogdienste::speichernUnter(QWidget*, const QString&, const QString&) {
     return std::nullopt;
 }
 
-bool QtDialogdienste::drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) {
+Druckergebnis QtDialogdienste::drucken(QWidget* besitzer,
+                                       const std::function<bool(QPrinter&)>& malen) {
     QPrinter drucker(QPrinter::HighResolution);
     QPrintPreviewDialog vorschau(&drucker, besitzer);
     vorschau.setWindowModality(Qt::ApplicationModal);
+    // The last paint is the print itself when the pupil accepts.
+    bool gemalt = true;
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested,
-                     [&malen](QPrinter* ziel) { malen(*ziel); });
-    return vorschau.exec() == QDialog::Accepted;
+                     [&malen, &gemalt](QPrinter* ziel) { gemalt = malen(*ziel); });
+    if (vorschau.exec() != QDialog::Accepted) {
+        return Druckergebnis::Abgebrochen;
+    }
+    return gemalt && drucker.printerState() != QPrinter::Error ? Druckergebnis::Gedruckt
+                                                               : Druckergebnis::Fehlgeschlagen;
 }
 
 std::optional<QString> QtDialogdienste::speichernUnter(QWidget* besitzer, const QString& vorschlag,
@@ -82,7 +89,7 @@ std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) {
     return dialogdienste().farbeWaehlen(besitzer, start);
 }
 
-bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) {
+Druckergebnis drucken(QWidget* besitzer, const std::function<bool(QPrinter&)>& malen) {
     return dialogdienste().drucken(besitzer, malen);
 }
 

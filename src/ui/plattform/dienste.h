@@ -22,6 +22,7 @@ namespace quorvia {
 inline constexpr std::string_view programmtitel = "Quorvia 2003";
 
 enum class Meldungssymbol { Stop, Information };
+enum class Druckergebnis { Abgebrochen, Gedruckt, Fehlgeschlagen };
 
 class Dialogdienste {
 public:
@@ -35,9 +36,9 @@ public:
     // The colour chooser in its full form. Empty on cancel.
     virtual std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) = 0;
     // The print dialog with its preview: malen paints the document on the printer, for the
-    // preview and for the print. false when the pupil cancelled. A seam that does not
-    // answer prints nothing.
-    virtual bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen);
+    // preview and for the print, false when it could not. A seam that does not answer
+    // prints nothing.
+    virtual Druckergebnis drucken(QWidget* besitzer, const std::function<bool(QPrinter&)>& malen);
     // The file chooser for saving: the path the pupil chose, empty on cancel. filter is
     // the chooser's type filter ("PDF-Dateien (*.pdf)").
     virtual std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
@@ -51,7 +52,7 @@ public:
     std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
                                                       const Schriftbeschreibung& start) override;
     std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start) override;
-    bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen) override;
+    Druckergebnis drucken(QWidget* besitzer, const std::function<bool(QPrinter&)>& malen) override;
     std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
                                           const QString& filter) override;
 };
@@ -61,7 +62,7 @@ void meldungZeigen(QWidget* besitzer, std::string_view text, Meldungssymbol symb
 std::optional<Schriftbeschreibung> schriftWaehlen(QWidget* besitzer,
                                                   const Schriftbeschreibung& start);
 std::optional<Farbe> farbeWaehlen(QWidget* besitzer, Farbe start);
-bool drucken(QWidget* besitzer, const std::function<void(QPrinter&)>& malen);
+Druckergebnis drucken(QWidget* besitzer, const std::function<bool(QPrinter&)>& malen);
 std::optional<QString> speichernUnter(QWidget* besitzer, const QString& vorschlag,
                                       const QString& filter);
 
