@@ -176,25 +176,20 @@ void Hauptmenue::testplanUebenBefehl() {
     if (!lernstandBereit()) {
         return;
     }
-    if (const auto plan = lernzugang_.lernstand->plan(); plan && *plan) {
-        optionLaufen(testplanZeile((*plan)->richtung));
+    if (const auto plan = lernzugang_.plan()) {
+        optionLaufen(testplanZeile(plan->richtung));
     }
 }
 
 void Hauptmenue::planzeileZeigen() {
-    std::optional<Testplan> plan;
-    if (lernzugang_.verfuegbar()) {
-        if (auto gespeichert = lernzugang_.lernstand->plan()) {
-            plan = *gespeichert;
-        }
-    }
+    const std::optional<Testplan> plan = lernzugang_.plan();
     if (QAction* ueben = menuepunkt(befehlTestplanUeben)) {
         ueben->setEnabled(plan.has_value());
     }
     std::optional<std::string> zeile;
-    if (plan && plan->tag >= lernzugang_.heute()) {
+    const int heute = lernzugang_.heute();
+    if (plan && plan->tag >= heute) { // past its day the course need not be read at all
         if (const auto bereich = planbereichLesen(*lernzugang_.lernstand, *plan)) {
-            const int heute = lernzugang_.heute();
             zeile = quorvia::planzeile(
                 *plan, heute, static_cast<int>(planAuswahl(bereich->posten, heute, *plan).size()));
         }

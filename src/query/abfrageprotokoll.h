@@ -11,12 +11,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvia {
 
-// "\xE4" is a-umlaut in Windows-1252.
 inline constexpr std::string_view lernstandErneuertMeldung =
     "Der Lernstand konnte nicht gelesen werden und wurde neu angelegt.";
 inline constexpr std::string_view lernstandNichtGespeichertMeldung =
@@ -31,6 +31,13 @@ struct Lernzugang {
     bool verfuegbar() const {
         return lernstand != nullptr &&
                lernstand->oeffnung() != Lernstand::Oeffnung::NichtVerfuegbar;
+    }
+    // The stored test plan; none when there is none or the record cannot be read.
+    std::optional<Testplan> plan() const {
+        if (!verfuegbar()) {
+            return std::nullopt;
+        }
+        return lernstand->plan().value_or(std::nullopt);
     }
     std::int64_t zeit() const { return uhr ? uhr() : jetzt(); }
     int heute() const { return tagnummer(zeit()); }

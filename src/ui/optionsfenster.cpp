@@ -67,33 +67,30 @@ bool Optionsfenster::faelligeLaden() {
 bool Optionsfenster::planLaden() {
     listeFuerBereichLaden();
     faellige_ = Eintragsliste(std::string(NichtGewusstListe::leererText));
-    if (!lernzugang_.verfuegbar()) {
+    const std::optional<Testplan> plan = lernzugang_.plan();
+    if (!plan) {
         return false;
     }
-    const auto plan = lernzugang_.lernstand->plan();
-    if (!plan || !*plan) {
-        return false;
-    }
-    const auto bereich = planbereichLesen(*lernzugang_.lernstand, **plan);
+    const auto bereich = planbereichLesen(*lernzugang_.lernstand, *plan);
     if (!bereich) {
         return false;
     }
     std::vector<Schluessel> auswahl;
-    for (const std::size_t i : planAuswahl(bereich->posten, lernzugang_.heute(), **plan)) {
+    for (const std::size_t i : planAuswahl(bereich->posten, lernzugang_.heute(), *plan)) {
         const Eintrag& e = bereich->eintraege[i];
-        auswahl.push_back({(*plan)->richtung, e.lateinisch, e.deutsch});
+        auswahl.push_back({plan->richtung, e.lateinisch, e.deutsch});
     }
-    titelzusatz_ = plandatum(**plan);
+    titelzusatz_ = plandatum(*plan);
     return auswahlUebernehmen(auswahl);
 }
 
 bool Optionsfenster::auswahlUebernehmen(const std::vector<Schluessel>& auswahl) {
     for (const Schluessel& s : auswahl) {
-        faellige_.anhaengen(s.lateinisch, s.deutsch);
+        faellige_.anhaengen(s.lateinisch, s.deutsch); // a pair the course repeats goes in once
     }
     erste_ = 1;
-    letzte_ = static_cast<int>(auswahl.size());
-    return !auswahl.empty();
+    letzte_ = faellige_.anzahl();
+    return letzte_ > 0;
 }
 
 void Optionsfenster::listeFuerBereichLaden() {

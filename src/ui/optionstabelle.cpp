@@ -104,7 +104,7 @@ const Optionszeile& testplanZeile(Richtung richtung) {
 const Optionszeile& optionszeileFuer(int option, bool nichtGewusst, int richtung) {
     for (const Optionszeile& zeile : optionsfensterTabelle) {
         if (zeile.option == option &&
-            (zeile.quelle == Abfragequelle::NichtGewusst) == nichtGewusst &&
+            zeile.quelle == (nichtGewusst ? Abfragequelle::NichtGewusst : Abfragequelle::Bereich) &&
             (zeile.richtung == abfragerichtung::keine || zeile.richtung == richtung)) {
             return zeile;
         }

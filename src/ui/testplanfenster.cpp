@@ -64,10 +64,7 @@ Testplanfenster::Testplanfenster(Lernzugang zugang, QWidget* eltern)
 void Testplanfenster::oeffnen() {
     using namespace testplanIds;
     const int heute = zugang_.heute();
-    std::optional<Testplan> plan;
-    if (auto gespeichert = zugang_.lernstand->plan()) {
-        plan = *gespeichert;
-    }
+    const std::optional<Testplan> plan = zugang_.plan();
     const Testplan p =
         plan.value_or(Testplan{heute + planVorlaufTage, Richtung::DeutschLatein, "01", "01"});
     datumsbereichSetzen(datum, heute, heute + 3650);

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -734,6 +735,40 @@ TEST_F(Planlauf, UebenFragtGenauDieAuswahlDesPlans) {
     EXPECT_EQ(gefragt, soll);
     EXPECT_EQ(titel, "Quorvia 2003 - W\xF6rter abfragen - Vokabeltest am " + plandatum(plan));
     EXPECT_EQ(sql("SELECT count(*) FROM antwort WHERE quelle = 4"), static_cast<int>(soll.size()));
+}
+
+// A pair the course holds twice is one item: the plan may pick both records, the window
+// asks the pair once and never draws a number past its list.
+TEST_F(Planlauf, EinDoppeltesPaarWirdEinmalGefragt) {
+    std::string kurs;
+    for (int n = 1; n <= Lektionstabelle::anzahlGesamt(Kursart::Woerter); ++n) {
+        const int wie = n == 2 ? 1 : n;
+        kurs +=
+            t::datensatz(n, lateinVon(Kursart::Woerter, wie), t::deutschVon(Kursart::Woerter, wie));
+    }
+    DatenDatei::schreiben(std::string(pfade::woerter), kurs);
+    t::Zusammenfassungen zusammenfassungen;
+    amTag(0);
+    int antworten = 0;
+    std::set<int> gefragt;
+    erwarteEnde(starten([&](Hauptmenue& m) {
+        planen(m, 0, 1, 0, "30");
+        t::beimNaechstenDialog([&](Dialog* d) {
+            ASSERT_NE(d, nullptr);
+            while (!d->text(abfrageIds::ausdruck).empty()) {
+                gefragt.insert(beantworten(*d, true));
+                ++antworten;
+            }
+        });
+        t::menue(m, befehlTestplanUeben);
+        t::klicken(m, hauptmenueIds::beenden);
+    }));
+    EXPECT_TRUE(gefragt.contains(1));
+    EXPECT_FALSE(gefragt.contains(2));
+    EXPECT_EQ(antworten, static_cast<int>(gefragt.size()));
+    ASSERT_EQ(zusammenfassungen.liste.size(), 1u);
+    EXPECT_EQ(zusammenfassungen.liste[0],
+              (t::Zusammenfassungen::Werte{"W\xF6rter", antworten, antworten, 0}));
 }
 
 } // namespace
