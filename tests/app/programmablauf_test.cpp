@@ -628,6 +628,13 @@ protected:
         int heuteZuUeben = -1;
         t::beimNaechstenDialog([&](Dialog* d) {
             ASSERT_NE(d, nullptr);
+            const auto baum = t::zugangsbaum(d);
+            for (const char* label : {"Datum des Tests:", "Neue Eintr\u00e4ge pro Tag:"}) {
+                EXPECT_TRUE(std::any_of(
+                    baum.begin(), baum.end(),
+                    [&](const t::Zugang& z) { return z.beschriftung == QString::fromUtf8(label); }))
+                    << "a field labelled " << label;
+            }
             d->setzeDatum(testplanIds::datum, heute(tag) + tage);
             t::klicken(*d, testplanIds::deutschLatein + art);
             t::tippen(*d, testplanIds::neuProTag, neu);

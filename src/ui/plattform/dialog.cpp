@@ -215,7 +215,8 @@ void Dialog::bauen() {
         QWidget* w = steuerelementBauen(e, einheiten_.pixel(e.einheiten));
         // A label right before a field names it, as in a dialog template: assistive
         // technology reads it as the field's label.
-        if (vorige != nullptr && (e.art == Steuerart::Feld || e.art == Steuerart::Auswahl)) {
+        if (vorige != nullptr && (e.art == Steuerart::Feld || e.art == Steuerart::Auswahl ||
+                                  e.art == Steuerart::Datum)) {
             vorige->setBuddy(w);
         }
         vorige = qobject_cast<Beschriftung*>(w);
