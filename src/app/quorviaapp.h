@@ -35,9 +35,6 @@ public:
     // The main menu while starten() runs.
     Hauptmenue* hauptmenue() const { return hauptmenue_; }
 
-    // The learning record "Lernstand.sqlite" in the working folder, opened once per run
-    // by starten() and handed to the windows; nullptr outside a run.
-    Lernstand* lernstand() { return lernstand_ ? &*lernstand_ : nullptr; }
     // The clock the record's answers and due days follow (empty: the system clock).
     void uhrSetzen(std::function<std::int64_t()> uhr) { uhr_ = std::move(uhr); }
 

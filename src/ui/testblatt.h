@@ -18,12 +18,12 @@ namespace quorvia {
 // The side the sheet gives; principal parts are always asked from their German.
 enum class Testrichtung { DeutschGegeben, LateinGegeben };
 
+inline constexpr int testblattVorgabe = 20;
+
 struct Testblattwahl {
-    int anzahl = 20;
+    int anzahl = testblattVorgabe;
     Testrichtung richtung = Testrichtung::DeutschGegeben;
 };
-
-inline constexpr int testblattVorgabe = 20;
 
 // What the sheet asks about: the kind, the range line ("Lektion 03 bis Lektion 05") and
 // the captions of the Latin and the German column.

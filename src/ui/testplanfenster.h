@@ -52,9 +52,6 @@ class Testplanfenster : public Dialog {
 public:
     explicit Testplanfenster(Lernzugang zugang, QWidget* eltern = nullptr);
 
-    // The plan the controls describe.
-    Testplan gewaehlt() const;
-
 protected:
     void oeffnen() override;
     void befehl(int id) override;
@@ -62,6 +59,8 @@ protected:
     void eingabeGeaendert(int id) override;
 
 private:
+    // The plan the controls describe.
+    Testplan gewaehlt() const;
     void anzeigen();
 
     Lernzugang zugang_;
