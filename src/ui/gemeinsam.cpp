@@ -71,9 +71,10 @@ std::optional<Bild> bildLaden(const QString& pfad) {
     }
     const QSize groesseHm(pixelZuHimetrisch(bild->width()), pixelZuHimetrisch(bild->height()));
     const QFileInfo info(pfad);
-    const QString doppeltPfad =
-        info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
-    return Bild{*std::move(bild), groesseHm, bilddateiLesen(doppeltPfad).value_or(QImage())};
+    return Bild{
+        *std::move(bild), groesseHm,
+        info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix()),
+        std::nullopt};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -264,7 +265,10 @@ void Bildfenster::fensterZeichnen(QPainter& maler) {
         const QPaintDevice* pixel =
             maler.paintEngine() != nullptr ? maler.paintEngine()->paintDevice() : geraet;
         const bool hoch = pixel != nullptr && pixel->devicePixelRatioF() >= 1.5;
-        maler.drawImage(ziel, hoch && !bild_->doppelt.isNull() ? bild_->doppelt : bild_->bild);
+        if (hoch && !bild_->doppelt) {
+            bild_->doppelt = bilddateiLesen(bild_->doppeltPfad).value_or(QImage());
+        }
+        maler.drawImage(ziel, hoch && !bild_->doppelt->isNull() ? *bild_->doppelt : bild_->bild);
         return;
     }
     if (!bildfehlerGezeigt_) {

@@ -42,8 +42,10 @@ struct Bild {
     QImage bild;
     QSize groesse;
     // The same picture at twice the pixels, drawn in the same place on screens of scale
-    // 1.5 and more; empty when no such file lies beside the picture.
-    QImage doppelt;
+    // 1.5 and more. Read at the first such paint, so a normal screen never decodes it;
+    // then empty when no such file lies beside the picture.
+    QString doppeltPfad;
+    std::optional<QImage> doppelt;
 };
 
 // Files larger than this are not read: no picture of ours comes near it, and a hostile
@@ -53,8 +55,8 @@ inline constexpr std::int64_t maxBildgroesse = 16 * 1024 * 1024;
 // Reads the whole file into memory and decodes it from there (GIF, or any format Qt
 // reads). Empty when the file is missing, unreadable, empty, too large or not a picture.
 // Shows nothing: the window reports the failure when it is first painted. A picture of the
-// same name with "@2x" before the extension is read too when it lies beside it; only the
-// file itself decides whether there is a picture.
+// same name with "@2x" before the extension is only named here; only the file itself
+// decides whether there is a picture.
 std::optional<Bild> bildLaden(const QString& pfad);
 
 // Pixels to hundredths of a millimetre at the given pixels per inch, and back; both round

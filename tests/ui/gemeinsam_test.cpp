@@ -585,7 +585,7 @@ class Beendenbefehl : public ::testing::TestWithParam<Beenden> {};
 TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
     DiensteEingesetzt antworten;
     Testfenster fenster(grossesBild, GetParam().befehle);
-    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}});
+    fenster.bildSetzen(Bild{QImage(4, 4, QImage::Format_RGB32), QSize(106, 106), {}, {}});
     bool liefNachBefehl = false;
     QTimer::singleShot(0, &fenster, [&] {
         fenster.befehlAusloesen(GetParam().id);
