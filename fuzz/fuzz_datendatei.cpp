@@ -17,17 +17,17 @@
 namespace {
 
 using namespace quorvia;
-using fuzz::ablegen;
-using fuzz::holen;
 using fuzz::ordner;
 using fuzz::verlangen;
+using test::dateiLesen;
+using test::dateiSchreiben;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
     const auto pfad = ordner() / "ngwoerter.dat";
-    ablegen(pfad, bytes);
+    dateiSchreiben(pfad, bytes);
     verlangen(DatenDatei::existiert(pfad), "an existing file exists");
 
     const auto erwartet = kodierung::entschluesseln(bytes);
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     // Saving writes exactly the encryption of the text, and no temporary file stays.
     liste.speichern();
-    verlangen(holen(pfad) == kodierung::verschluesseln(klar), "saved bytes");
+    verlangen(dateiLesen(pfad) == kodierung::verschluesseln(klar), "saved bytes");
     verlangen(std::distance(std::filesystem::directory_iterator(ordner()),
                             std::filesystem::directory_iterator()) == 1,
               "no temporary file");

@@ -58,11 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
     wegraeumen();
     const auto datei = fuzz::ordner() / lernstandDatei;
-    fuzz::ablegen(datei, bytes);
+    test::dateiSchreiben(datei, bytes);
     {
         Lernstand l(datei);
         if (l.oeffnung() == Lernstand::Oeffnung::Erneuert) {
-            verlangen(fuzz::holen(l.beiseitegelegt()) == bytes, "a file put aside keeps its bytes");
+            verlangen(test::dateiLesen(l.beiseitegelegt()) == bytes,
+                      "a file put aside keeps its bytes");
         }
         // The keys the file itself holds, so that lookups reach its rows.
         std::vector<Schluessel> bekannte;

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "gemeinsam/ordner.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 #include <string_view>
 #include <utility>
 
@@ -32,36 +31,11 @@ inline std::pair<std::string_view, std::string_view> teilen(const unsigned char*
 }
 
 // A folder of the process's own for targets that need real files, memory-backed where
-// there is one, removed with everything in it when the process ends.
+// there is one, removed with everything in it when the process ends. Files go in and out
+// through the tests' own test::dateiSchreiben and test::dateiLesen.
 inline const std::filesystem::path& ordner() {
-    struct Ordner {
-        std::filesystem::path pfad;
-        ~Ordner() {
-            std::error_code fehler;
-            std::filesystem::remove_all(pfad, fehler);
-        }
-    };
-    static const Ordner o{[] {
-        std::string muster = "/tmp/quorvia-fuzz-XXXXXX";
-        if (std::filesystem::is_directory("/dev/shm")) {
-            muster = "/dev/shm/quorvia-fuzz-XXXXXX";
-        }
-        if (!::mkdtemp(muster.data())) {
-            std::abort();
-        }
-        return std::filesystem::path(muster);
-    }()};
-    return o.pfad;
-}
-
-inline void ablegen(const std::filesystem::path& pfad, std::string_view bytes) {
-    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-    aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string holen(const std::filesystem::path& pfad) {
-    std::ifstream ein(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+    static const test::TempOrdner o(test::schnellerOrdner());
+    return o.pfad();
 }
 
 } // namespace quorvia::fuzz

@@ -1,6 +1,7 @@
 #include "settings/einstellungsspeicher.h"
 
 #include "gemeinsam/ordner.h"
+#include "robust/stoerung.h"
 
 #include <gtest/gtest.h>
 
@@ -320,25 +321,16 @@ TEST_F(EinstellungsSpeicherTest, HandgeschriebeneDateiBleibtErhalten) {
     EXPECT_EQ(speicher.abfrageLaden(), abfrage);
 }
 
-// Whether this process can create files in a folder it has made read-only (root can).
-bool schreibtTrotzSchreibschutz(const std::filesystem::path& ordner) {
-    const auto probe = ordner / "probe";
-    test::dateiSchreiben(probe, "x");
-    std::error_code fehler;
-    const bool geschrieben = std::filesystem::exists(probe, fehler);
-    std::filesystem::remove(probe, fehler);
-    return geschrieben;
-}
-
 TEST_F(EinstellungsSpeicherTest, SchreibgeschuetzterOrdnerMeldetFehlerUndLaesstDieDatei) {
     const std::string alt = kopfAbfrage + "AbfragePause=5\r\n; bleibt\r\n";
     test::dateiSchreiben(datei, alt);
+    // Root writes past the permissions: there the folder refuses new files by injection.
+    std::optional<test::SystemaufrufScheitert> anlegenScheitert;
+    if (test::rechteHaltenNichtAuf(ordner.pfad())) {
+        anlegenScheitert.emplace(test::SystemaufrufScheitert::Aufruf::Anlegen);
+    }
     std::filesystem::permissions(ordner.pfad(), std::filesystem::perms::owner_read |
                                                     std::filesystem::perms::owner_exec);
-    if (schreibtTrotzSchreibschutz(ordner.pfad())) {
-        GTEST_SKIP() << "permissions do not stop this process; the failing steps below and "
-                        "the fault injection cover a save that cannot create its file";
-    }
 
     const EinstellungsSpeicher speicher(datei);
     EXPECT_FALSE(speicher.speichern(BegruessungsStil{"Arial", 9, "Fett", 0}, {}));
