@@ -240,9 +240,9 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
         {"pruefen --art woerter nummer.dat", "", "#3#"},
         {"pruefen --art woerter doppelt.dat", "", "Eintrag 2: gleiches Paar wie Eintrag 1"},
         {"pruefen --art woerter ziffern.dat", "", "Eintrag 1: die Zeile Deutsch"},
-        // Would read back one character short: the final byte counts as padding.
+        // Would read back short: the final bytes count as padding.
         {"verschluesseln - x.dat", std::string(999, 'a') + '\x01', "0x01 bis 0x08"},
-        {"verschluesseln - x.dat", std::string(1999, 'a') + '\x08', "Vielfaches"},
+        {"verschluesseln - x.dat", std::string(1992, 'a') + std::string(8, '\x08'), "Vielfaches"},
     };
     for (const auto& f : faelle) {
         const Lauf l = starten(o, f.args, f.eingabe);
@@ -253,7 +253,8 @@ TEST(KursWerkzeug, DamagedAndHostileInputFails) {
     EXPECT_FALSE(std::filesystem::exists(o / "x.dat"));
     // Just beside the refused cases the text reads back whole.
     for (const std::string& klar :
-         {std::string(999, 'a') + '\x09', std::string(998, 'a') + '\x01'}) {
+         {std::string(999, 'a') + '\x09', std::string(998, 'a') + '\x01',
+          std::string(1999, 'a') + '\x08', std::string(1993, 'a') + std::string(7, '\x08')}) {
         ASSERT_EQ(starten(o, "verschluesseln - x.dat", klar).status, 0);
         EXPECT_EQ(DatenDatei::lesen(o / "x.dat", Fehlerart::Unerwartet), klar);
     }

@@ -203,12 +203,12 @@ int verschluesseln(const Argumente& a) {
         throw Abbruch("Die Quelle " + anzeige(a.rest[0]) +
                       " enthält ein NUL-Byte, das keine Datendatei enthalten darf");
     }
-    // A full last chunk ending in 0x01..0x08 reads back as padding, the text shorter.
-    if (!klar.empty() && klar.size() % kodierung::stueckGroesse == 0 && klar.back() >= '\x01' &&
-        klar.back() <= '\x08') {
+    // A full last chunk that ends like padding (n bytes of value n, 0x01..0x08) reads back
+    // shorter; the round trip is the test.
+    if (kodierung::entschluesseln(kodierung::verschluesseln(klar)) != klar) {
         throw Abbruch("Die Quelle " + anzeige(a.rest[0]) + " ist ein Vielfaches von " +
                       std::to_string(kodierung::stueckGroesse) +
-                      " Bytes lang und endet mit einem Byte von 0x01 bis 0x08; die "
+                      " Bytes lang und endet wie eine Auffüllung (Bytes von 0x01 bis 0x08); die "
                       "Datendatei würde kürzer zurückgelesen");
     }
     if (a.rest[1] == "-") {
