@@ -29,13 +29,21 @@ int tagAus(const Anweisung& a, int spalte) {
     return static_cast<int>(tag);
 }
 
+int anzahlAus(const Anweisung& a, int spalte) {
+    const int n = a.klein(spalte);
+    if (n < 0) {
+        beschaedigt("negative count");
+    }
+    return n;
+}
+
 Lernposten postenAus(const Anweisung& a, int spalte) {
     Lernposten p;
     p.gedaechtnis = {a.zahl(spalte), a.zahl(spalte + 1), tagAus(a, spalte + 2)};
     p.ersterTag = tagAus(a, spalte + 3);
-    p.richtigeTage = a.klein(spalte + 4);
+    p.richtigeTage = anzahlAus(a, spalte + 4);
     p.letzterRichtigerTag = tagAus(a, spalte + 5);
-    if (!fsrs::plausibel(p.gedaechtnis) || p.richtigeTage < 0) {
+    if (!fsrs::plausibel(p.gedaechtnis)) {
         beschaedigt("implausible memory state");
     }
     return p;

@@ -43,6 +43,8 @@ inline constexpr std::string_view postenSpalten =
 Richtung richtungAus(const datenbank::Anweisung& a, int spalte);
 // A stored day, within the range the scheduler accepts.
 int tagAus(const datenbank::Anweisung& a, int spalte);
+// A stored count, never negative.
+int anzahlAus(const datenbank::Anweisung& a, int spalte);
 // The `postenSpalten` from `spalte` on, checked to be a state the scheduler can reach.
 Lernposten postenAus(const datenbank::Anweisung& a, int spalte);
 

@@ -39,12 +39,8 @@ Ergebnis<std::optional<Testplan>> Lernstand::plan() {
         if (!a.zeile()) {
             return std::nullopt;
         }
-        Testplan p{schema::tagAus(a, 0), schema::richtungAus(a, 1), a.text(2), a.text(3),
-                   a.klein(4)};
-        if (p.neuProTag < 0) {
-            throw datenbank::Fehler(0, "negative count");
-        }
-        return p;
+        return Testplan{schema::tagAus(a, 0), schema::richtungAus(a, 1), a.text(2), a.text(3),
+                        schema::anzahlAus(a, 4)};
     });
 }
 

@@ -246,6 +246,31 @@ TEST(Lernstand, NeuAngelegtUndWiederGeoeffnet) {
     EXPECT_FALSE(l.plan()->has_value());
 }
 
+// A negative count in the file is damage: the call that reads it fails, the others work.
+TEST(Lernstand, NegativeZahlenSindSchaden) {
+    const struct {
+        const char* sql;
+        bool planKaputt;
+    } faelle[] = {
+        {"UPDATE posten SET richtige_tage = -1", false},
+        {"UPDATE testplan SET neu_pro_tag = -1", true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.sql);
+        Lernordner o;
+        {
+            Lernstand l(o.datei);
+            ASSERT_TRUE(l.antwortEintragen(antwort(DL, "via", 0, true)));
+            ASSERT_TRUE(l.planSetzen({20, DL, "03", "05", 20}));
+        }
+        sqlAusfuehren(o.datei, f.sql);
+        Lernstand l(o.datei);
+        ASSERT_EQ(l.oeffnung(), Lernstand::Oeffnung::Bereit);
+        EXPECT_EQ(l.plan().has_value(), !f.planKaputt);
+        EXPECT_EQ(l.zustaende().has_value(), f.planKaputt);
+    }
+}
+
 } // namespace
 
 // Days turn at the pupil's local midnight, summer time included.
