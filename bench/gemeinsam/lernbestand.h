@@ -12,8 +12,8 @@
 // The same in every benchmark, so their figures compare.
 namespace quorvia::bench {
 
-inline bool lernbestandFuellen(Lernstand& l, const std::vector<Schluessel>& alle, int antworten,
-                               int heute) {
+[[nodiscard]] inline bool lernbestandFuellen(Lernstand& l, const std::vector<Schluessel>& alle,
+                                             int antworten, int heute) {
     std::mt19937 zufall(14);
     std::vector<int> tag(alle.size());
     for (auto& t : tag) {

@@ -28,6 +28,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -177,7 +178,9 @@ struct Statistikbestand {
                                  ? speicher.filePath(QStringLiteral("Lernstand.sqlite"))
                                  : QStringLiteral("Lernstand.sqlite");
         lernstand.emplace(pfad.toStdString());
-        bench::lernbestandFuellen(*lernstand, alle, 100'000, heute);
+        if (!bench::lernbestandFuellen(*lernstand, alle, 100'000, heute)) {
+            throw std::runtime_error("the record could not be filled");
+        }
     }
 };
 
