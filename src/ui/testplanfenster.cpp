@@ -88,14 +88,20 @@ Testplan Testplanfenster::gewaehlt() const {
 
 void Testplanfenster::anzeigen() {
     const Testplan p = gewaehlt();
-    const auto bereich = planbereichLesen(*zugang_.lernstand, p);
-    if (!bereich) {
+    if (bereichFuer_ != std::tuple(p.richtung, p.von, p.bis)) {
+        bereich_ = planbereichLesen(*zugang_.lernstand, p);
+        bereichFuer_.reset();
+        if (bereich_) {
+            bereichFuer_.emplace(p.richtung, p.von, p.bis);
+        }
+    }
+    if (!bereich_) {
         for (std::size_t i = 0; i < kennzahlen.size(); ++i) {
             setzeText(testplanIds::tageBisTest + static_cast<int>(i), lernstandNichtLesbarMeldung);
         }
         return;
     }
-    const Planstand s = planstand(bereich->posten, zugang_.heute(), p);
+    const Planstand s = planstand(bereich_->posten, zugang_.heute(), p);
     const std::array<int, 5> werte{s.tageBisTest, s.imBereich, s.sicherHeute, s.sicherAmTest,
                                    s.heuteZuUeben};
     for (std::size_t i = 0; i < kennzahlen.size(); ++i) {

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorvia {
@@ -65,6 +66,10 @@ private:
 
     Lernzugang zugang_;
     bool bereit_ = false;
+    // The range last read, for the direction and lessons it was read for: the date and the
+    // count change the figures, not the items, so typing reads the course no more.
+    std::optional<Planbereich> bereich_;
+    std::optional<std::tuple<Richtung, std::string, std::string>> bereichFuer_;
 };
 
 } // namespace quorvia
