@@ -1,7 +1,5 @@
 #include "ui/druck.h"
 
-#include "ui/listenansicht.h"
-
 #include <QFontDatabase>
 #include <QPageSize>
 #include <QPagedPaintDevice>

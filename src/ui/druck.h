@@ -17,6 +17,10 @@ class QPagedPaintDevice;
 
 namespace quorvia {
 
+// The list views' column widths in pixels (lesson, Latin or principal parts, German); a
+// printed page shares its width out in the same proportions.
+inline constexpr std::array<int, 3> spaltenbreiten{50, 250, 250};
+
 using Druckzeile = std::array<QString, 3>;
 
 struct Druckteil {

@@ -30,8 +30,6 @@ inline constexpr int pdf = 211;
 inline constexpr int testblatt = 212;
 } // namespace druckBefehle
 
-// Column widths in pixels: lesson, Latin or principal parts, German.
-inline constexpr std::array<int, 3> spaltenbreiten{50, 250, 250};
 inline constexpr std::string_view spalteLektion = "Lektion";
 
 class Listenansicht : public Optionsfenster {

@@ -1,8 +1,9 @@
 #pragma once
 
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The ten option windows: the list views (Listenansicht) and the query windows
-// (Abfragefenster), each one row of the table in ui/optionstabelle.h over this base.
+// The option windows: the list views (Listenansicht) and the query windows
+// (Abfragefenster) of the main menu's choices, the due queries and the test-plan
+// practice, each one row of the table in ui/optionstabelle.h over this base.
 //
 // Life cycle, from the main menu's click to the menu again:
 //  1. The main menu reads the pupil's choice and finds its row (optionszeileFuer).

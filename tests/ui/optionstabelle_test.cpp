@@ -30,6 +30,11 @@ TEST_P(Optionstabelle, VorlageUndMenueTragenDieAbgeleitetenBefehle) {
         EXPECT_EQ(f->menuetext(zeile.befehlOk()), "&OK");
         EXPECT_EQ(zeile.abfrage->kurs, zeile.kurs);
         EXPECT_EQ(zeile.abfrage->quelle, zeile.quelle);
+        const Richtung richtung = zeile.kurs == Kursart::Stammformen ? Richtung::Stammformen
+                                  : zeile.richtung == abfragerichtung::lateinDeutsch
+                                      ? Richtung::LateinDeutsch
+                                      : Richtung::DeutschLatein;
+        EXPECT_EQ(richtungVon(*zeile.abfrage), richtung);
     }
     EXPECT_EQ(zeile.leerMeldung.empty(), zeile.quelle == Abfragequelle::Bereich);
 }
@@ -47,7 +52,8 @@ TEST(OptionstabelleWahl, JedeWahlFindetIhreZeile) {
                  {abfragerichtung::deutschLatein, abfragerichtung::lateinDeutsch}) {
                 const Optionszeile& z = optionszeileFuer(option, nichtGewusst, richtung);
                 EXPECT_EQ(z.option, option);
-                EXPECT_EQ(z.quelle == Abfragequelle::NichtGewusst, nichtGewusst);
+                EXPECT_EQ(z.quelle,
+                          nichtGewusst ? Abfragequelle::NichtGewusst : Abfragequelle::Bereich);
                 gefunden.insert(&z);
             }
         }
