@@ -189,6 +189,18 @@ std::string_view rautenEntfernen(std::string_view token) {
     return token;
 }
 
+namespace {
+
+// Item n, whose marker line starts at `pos`: the two lines after it.
+Eintrag eintragAb(std::string_view text, std::size_t pos, int n) {
+    naechstesToken(text, pos);
+    const std::string_view lateinisch = naechstesToken(text, pos);
+    const std::string_view deutsch = naechstesToken(text, pos);
+    return {n, std::string(rautenEntfernen(lateinisch)), std::string(rautenEntfernen(deutsch))};
+}
+
+} // namespace
+
 Eintrag Eintragsliste::eintrag(int n) const {
     if (n < 1) {
         return {};
@@ -197,11 +209,7 @@ Eintrag Eintragsliste::eintrag(int n) const {
     if (start == std::string_view::npos) {
         return {};
     }
-    std::size_t pos = start;
-    naechstesToken(text_, pos);
-    const std::string_view lateinisch = naechstesToken(text_, pos);
-    const std::string_view deutsch = naechstesToken(text_, pos);
-    return {n, std::string(rautenEntfernen(lateinisch)), std::string(rautenEntfernen(deutsch))};
+    return eintragAb(text_, start, n);
 }
 
 std::vector<Eintrag> Eintragsliste::eintraege(int erste, int letzte) const {
@@ -228,15 +236,9 @@ std::vector<Eintrag> Eintragsliste::eintraege(int erste, int letzte) const {
     }
     std::vector<Eintrag> eintraege(anzahl);
     for (std::size_t i = 0; i < anzahl; ++i) {
-        std::size_t pos = anfang[i];
-        if (pos == std::string_view::npos) {
-            continue; // no such item: an empty one, as eintrag gives
+        if (anfang[i] != std::string_view::npos) { // else no such item: an empty one
+            eintraege[i] = eintragAb(text, anfang[i], erste + static_cast<int>(i));
         }
-        naechstesToken(text, pos);
-        const std::string_view lateinisch = naechstesToken(text, pos);
-        const std::string_view deutsch = naechstesToken(text, pos);
-        eintraege[i] = {erste + static_cast<int>(i), std::string(rautenEntfernen(lateinisch)),
-                        std::string(rautenEntfernen(deutsch))};
     }
     return eintraege;
 }
