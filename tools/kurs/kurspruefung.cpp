@@ -40,13 +40,8 @@ void zeilePruefen(std::string_view zeile, std::string_view name, int n,
     if (inhalt.find('\t') != std::string_view::npos) {
         aus.push_back(vorne + " enthält einen Tabulator");
     }
-    if (const auto stueck = nummernStueck(inhalt); !stueck.empty()) {
-        aus.push_back(vorne + " enthält „" + std::string(stueck) +
-                      "“, das wie eine Nummernzeile aussieht");
-    }
-    if (nurZiffern(inhalt)) {
-        aus.push_back(vorne + " „" + std::string(inhalt) +
-                      "“ besteht nur aus Ziffern und sähe wie eine Nummernzeile aus");
+    if (const std::string grund = wieNummernzeile(inhalt); !grund.empty()) {
+        aus.push_back(vorne + grund);
     }
     for (const char c : inhalt) {
         if (unbelegt(c)) {

@@ -57,13 +57,8 @@ std::string feldPruefen(std::string_view feld, std::string_view name, std::size_
     if (feld.front() == '#' || feld.back() == '#') {
         throw Abbruch(vorne + " beginnt oder endet mit „#“");
     }
-    if (const auto stueck = nummernStueck(feld); !stueck.empty()) {
-        throw Abbruch(vorne + " enthält „" + std::string(stueck) +
-                      "“, das wie eine Nummernzeile aussieht");
-    }
-    if (nurZiffern(feld)) {
-        throw Abbruch(vorne + " „" + std::string(feld) +
-                      "“ besteht nur aus Ziffern und sähe wie eine Nummernzeile aus");
+    if (const std::string grund = wieNummernzeile(feld); !grund.empty()) {
+        throw Abbruch(vorne + grund);
     }
     auto umgewandelt = zeichensatz::nachWindows1252(feld);
     if (!umgewandelt) {
@@ -73,8 +68,7 @@ std::string feldPruefen(std::string_view feld, std::string_view name, std::size_
     return std::move(*umgewandelt);
 }
 
-} // namespace
-
+// The first piece "#<digits>#" in a field, or an empty view.
 std::string_view nummernStueck(std::string_view feld) {
     for (std::size_t pos = feld.find('#'); pos != std::string_view::npos;
          pos = feld.find('#', pos + 1)) {
@@ -89,8 +83,17 @@ std::string_view nummernStueck(std::string_view feld) {
     return {};
 }
 
-bool nurZiffern(std::string_view feld) {
-    return !feld.empty() && std::all_of(feld.begin(), feld.end(), istZiffer);
+} // namespace
+
+std::string wieNummernzeile(std::string_view feld) {
+    if (const auto stueck = nummernStueck(feld); !stueck.empty()) {
+        return " enthält „" + std::string(stueck) + "“, das wie eine Nummernzeile aussieht";
+    }
+    if (!feld.empty() && std::all_of(feld.begin(), feld.end(), istZiffer)) {
+        return " „" + std::string(feld) +
+               "“ besteht nur aus Ziffern und sähe wie eine Nummernzeile aus";
+    }
+    return {};
 }
 
 std::string kursUebersetzen(std::string_view tsv, Kursart art) {

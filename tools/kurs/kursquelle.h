@@ -18,10 +18,9 @@ std::string alsTsv(std::string_view text, const Kursart* art);
 
 inline constexpr std::string_view kopfzeile = "Lektion\tLatein\tDeutsch";
 
-// The first piece "#<digits>#" in a field, or an empty view.
-std::string_view nummernStueck(std::string_view feld);
-
-// A field of digits only: stored between its '#' it would read as a marker line.
-bool nurZiffern(std::string_view feld);
+// Why a field would read as an item's number line once stored between its '#' (a piece
+// "#<digits>#", or digits only), as the tail of a message after the field's name; empty
+// when it would not.
+std::string wieNummernzeile(std::string_view feld);
 
 } // namespace quorvia::kurs
