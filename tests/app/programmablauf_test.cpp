@@ -409,8 +409,7 @@ protected:
 
     // Answers the word shown, rightly or not; the item's number is the one in its text.
     static int beantworten(Dialog& d, bool richtig) {
-        const std::string ausdruck = d.text(abfrageIds::ausdruck);
-        const int n = std::stoi(ausdruck.substr(ausdruck.find_first_of("0123456789")));
+        const int n = t::nummerAus(d.text(abfrageIds::ausdruck));
         const std::string eingabe = richtig ? lateinVon(Kursart::Woerter, n) : "nescio";
         t::tippen(d, abfrageIds::eingabe, QString::fromStdString(eingabe));
         t::klicken(d, abfrageIds::ok);

@@ -1,5 +1,8 @@
 #pragma once
 
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The summaries a test's queries end with: each one recorded and closed as it appears.
+
 #include "query/fenster/endeabfrage.h"
 
 #include <QApplication>

@@ -316,7 +316,7 @@ TEST_P(Bildfehler, ShowsItsMessageOnceThenTheWindowCloses) {
         fenster.flaeche()->repaint();
     };
     QTimer::singleShot(0, &fenster, [&] { fenster.flaeche()->repaint(); });
-    test::notausStellen(fenster);
+    const test::Notaus notaus;
     fenster.ausfuehren();
 
     ASSERT_EQ(antworten->meldungen.size(), 1u);
@@ -326,7 +326,7 @@ TEST_P(Bildfehler, ShowsItsMessageOnceThenTheWindowCloses) {
     EXPECT_TRUE(offenWaehrendMeldung);
     EXPECT_TRUE(fenster.bildfehlerGezeigt());
     EXPECT_TRUE(fenster.istBeendet());
-    EXPECT_NE(fenster.ergebnis(), test::notausErgebnis);
+    EXPECT_FALSE(notaus.ausgeloest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fehlbilder, Bildfehler,
@@ -347,7 +347,7 @@ TEST(FensterZeichnen, AWindowWithItsPictureShowsNoMessageAndStaysOpen) {
         QCoreApplication::processEvents();
         fenster.beenden(7);
     });
-    test::notausStellen(fenster);
+    const test::Notaus notaus;
     EXPECT_EQ(fenster.ausfuehren(), 7);
     EXPECT_TRUE(antworten->meldungen.empty());
     EXPECT_FALSE(fenster.bildfehlerGezeigt());
@@ -461,7 +461,7 @@ TEST_F(Hilfeansicht, StaysUsableUnderEveryModalWindowAndOutlivesItsWindow) {
             pruefen(" menu after the query");
             menue.beenden(7);
         });
-        test::notausStellen(menue);
+        const test::Notaus notaus;
         EXPECT_EQ(menue.ausfuehren(), 7);
         EXPECT_EQ(unbedienbar, "") << (ausDerAbfrage ? "opened in the query" : "in the menu");
         hilfeSchliessen();
@@ -532,7 +532,7 @@ TEST_F(Hilfeansicht, WithoutAHelpFileTheCommandSaysSoAndTheWindowStays) {
         QCoreApplication::processEvents();
         fenster.beenden(7);
     });
-    test::notausStellen(fenster);
+    const test::Notaus notaus;
     EXPECT_EQ(fenster.ausfuehren(), 7);
     ASSERT_EQ(antworten->meldungen.size(), 1u);
     EXPECT_EQ(antworten->meldungen[0].text, QStringLiteral("Failed to launch help."));
@@ -591,7 +591,7 @@ TEST_P(Beendenbefehl, PostsACloseRequestThatIsHandledAfterTheCommand) {
         fenster.befehlAusloesen(GetParam().id);
         liefNachBefehl = fenster.laeuft() && !fenster.istBeendet();
     });
-    test::notausStellen(fenster);
+    const test::Notaus notaus;
     fenster.ausfuehren();
     EXPECT_TRUE(liefNachBefehl);
     EXPECT_TRUE(fenster.istBeendet());

@@ -26,17 +26,6 @@ inline void schreiben(const Arbeitsordner& ordner, const QString& name, const QB
                      std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
 }
 
-// Ends a modal run that is still going after a few seconds, so that a fault shows as a
-// failed expectation instead of a hanging test.
-inline constexpr int notausErgebnis = -4711;
-inline void notausStellen(Dialog& dialog) {
-    QTimer::singleShot(5000, &dialog, [&dialog] {
-        if (dialog.laeuft()) {
-            dialog.beenden(notausErgebnis);
-        }
-    });
-}
-
 // A 10 x 8 GIF, every pixel red (made with ImageMagick).
 inline QByteArray rotesGif() {
     static const unsigned char daten[] = {
